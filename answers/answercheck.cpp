@@ -1,0 +1,57 @@
+// Answer boxes: every key press is filtered, every key release checks the open box.
+#include "app/form1.h"
+#include "keyfilter.h"
+
+namespace brivolo {
+
+void Form1::Text1_KeyPress(short& keyAscii) { filterAnswerKey(keyAscii); }
+void Form1::Text2_KeyPress(short& keyAscii) { filterAnswerKey(keyAscii); }
+void Form1::Text3_KeyPress(short& keyAscii) { filterAnswerKey(keyAscii); }
+
+void Form1::Text1_KeyUp(int, int) { checkAnswer(kGreen); }
+void Form1::Text2_KeyUp(int, int) { checkAnswer(kRed); }
+void Form1::Text3_KeyUp(int, int) { checkAnswer(kLightBlue); }
+
+// Judges the answer once it has as many characters as the expected result.
+void Form1::checkAnswer(const PlayerBinding& player) {
+    GameState& s = state_;
+    const Variant* expected = nullptr;
+    if (s.caso == 1) {
+        expected = &s.somma[s.add];
+    } else if (s.caso == 2) {
+        expected = &s.differenza[s.sott];
+    } else {
+        return;
+    }
+
+    TextBox& box = textBox(player.answerBox);
+    const std::size_t typed = characterCount(box.text());
+    if (typed != characterCount(expected->text())) {
+        return;
+    }
+
+    if (static_cast<double>(expected->number()) == decimalValue(box.text())) {
+        float& counter = s.*player.iceCreamCounter;
+        counter += 1;
+        (s.*player.iceCreamRow)[counter].setVisible(true);
+        float& score = s.*player.score;
+        score += 1;
+        label(player.scoreLabel).setCaption(textForm(score));
+        image(71).setVisible(true);
+        image(92).setVisible(false);
+        image(93).setVisible(false);
+    } else {
+        image(71).setVisible(false);
+        image(92).setVisible(false);
+        image(93).setVisible(true);
+    }
+
+    box.setEnabled(false);
+    if (s.totoperazioni < kOperationsPerGame) {
+        image(3).setEnabled(true);
+    } else {
+        textBox(4).setEnabled(true);
+    }
+}
+
+}  // namespace brivolo

@@ -1,0 +1,58 @@
+// Final box: the children type the total of the three scores.
+#include "app/form1.h"
+#include "keyfilter.h"
+
+namespace brivolo {
+
+void Form1::computeExpectedTotal() {
+    const GameState& s = state_;
+    state_.totgelati = Variant(s.numerorossi + s.numeroverdi + s.numeroazzurri);
+}
+
+void Form1::Text4_GotFocus() {
+    computeExpectedTotal();
+    state_.totoperazioni = 0;
+}
+
+// Every key press, whether its character passes or not, closes the finished game.
+void Form1::Text4_KeyPress(short& keyAscii) {
+    filterAnswerKey(keyAscii);
+
+    image(70).setEnabled(true);
+    state_.add = 0;
+    state_.sott = 0;
+    computeExpectedTotal();
+
+    for (int i = 1; i <= 8; ++i) {
+        line(i).setVisible(false);
+    }
+    for (int i = 1; i <= 4; ++i) {
+        shape(i).setVisible(false);
+    }
+    label(4).setVisible(false);
+    label(1).setVisible(false);
+    label(2).setVisible(false);
+    label(3).setVisible(false);
+
+    for (const PlayerBinding& p : kPlayers) {
+        textBox(p.answerBox).setText("");
+    }
+}
+
+void Form1::Text4_KeyUp(int, int) {
+    const std::string& typed = textBox(4).text();
+    const std::string expected = state_.totgelati.text();
+    if (characterCount(typed) == characterCount(expected)) {
+        const bool right = typed == expected;
+        image(67).setVisible(false);
+        image(68).setVisible(right);
+        image(69).setVisible(!right);
+        image(71).setVisible(right);
+        image(92).setVisible(false);
+        image(93).setVisible(!right);
+    }
+    image(89).setVisible(true);
+    image(91).setVisible(false);
+}
+
+}  // namespace brivolo

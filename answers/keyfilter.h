@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string_view>
+
+namespace brivolo {
+
+inline constexpr short kBackspace = 8;
+
+// Lets through Backspace and the digits "0" to "9"; any other character code becomes 0,
+// which discards the character before it reaches the box.
+constexpr void filterAnswerKey(short& characterCode) {
+    const bool passes = characterCode == kBackspace || (characterCode >= '0' && characterCode <= '9');
+    if (!passes) {
+        characterCode = 0;
+    }
+}
+
+// Number of characters (not bytes) of a UTF-8 text.
+std::size_t characterCount(std::string_view text);
+
+// A text of digits read as its decimal value; the empty text reads as 0. A text that is
+// not all digits reads by its leading digits.
+double decimalValue(std::string_view text);
+
+}  // namespace brivolo

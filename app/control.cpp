@@ -1,0 +1,43 @@
+#include "control.h"
+
+namespace brivolo {
+
+Control::Control(const ControlSpec& spec) : spec_(spec) {}
+
+void Control::setVisible(bool visible) {
+    if (visible_ != visible) {
+        visible_ = visible;
+        notify(Property::Visible);
+    }
+}
+
+void Control::setEnabled(bool enabled) {
+    if (enabled_ != enabled) {
+        enabled_ = enabled;
+        notify(Property::Enabled);
+    }
+}
+
+void Control::notify(Property property) const {
+    if (observer_ != nullptr) {
+        observer_->propertyChanged(*this, property);
+    }
+}
+
+Label::Label(const ControlSpec& spec) : Control(spec), caption_(spec.caption) {}
+
+void Label::setCaption(std::string caption) {
+    if (caption_ != caption) {
+        caption_ = std::move(caption);
+        notify(Property::Caption);
+    }
+}
+
+void TextBox::setText(std::string text) {
+    if (text_ != text) {
+        text_ = std::move(text);
+        notify(Property::Text);
+    }
+}
+
+}  // namespace brivolo

@@ -1,0 +1,114 @@
+#include "form1.h"
+
+#include <stdexcept>
+
+namespace brivolo {
+
+Form1::Form1(RandomSource& random, WindowHost& host) : random_(random), host_(host) {
+    // Each kind's vector is indexed by number - 1.
+    auto place = [](auto& vector, int number, auto control) {
+        if (static_cast<int>(vector.size()) < number) {
+            vector.resize(number);
+        }
+        vector[number - 1] = std::move(control);
+    };
+    for (const ControlSpec& spec : layout()) {
+        switch (spec.kind) {
+            case ControlKind::Picture:
+                place(images_, spec.number, std::make_unique<Picture>(spec));
+                break;
+            case ControlKind::Label:
+                place(labels_, spec.number, std::make_unique<Label>(spec));
+                break;
+            case ControlKind::TextBox:
+                place(textBoxes_, spec.number, std::make_unique<TextBox>(spec));
+                break;
+            case ControlKind::Line:
+                place(lines_, spec.number, std::make_unique<Line>(spec));
+                break;
+            case ControlKind::Shape:
+                place(shapes_, spec.number, std::make_unique<Shape>(spec));
+                break;
+        }
+    }
+    for (const ControlSpec& spec : layout()) {
+        controls_.push_back(&control(spec.kind, spec.number));
+    }
+}
+
+Control& Form1::control(ControlKind kind, int number) {
+    switch (kind) {
+        case ControlKind::Picture: return image(number);
+        case ControlKind::Label: return label(number);
+        case ControlKind::TextBox: return textBox(number);
+        case ControlKind::Line: return line(number);
+        case ControlKind::Shape: return shape(number);
+    }
+    throw std::invalid_argument("unknown control kind");
+}
+
+void Form1::setObserver(ControlObserver* observer) {
+    for (Control* c : controls_) {
+        c->setObserver(observer);
+    }
+}
+
+bool Form1::hasClickHandler(int imageNumber) {
+    return imageNumber == 3 || imageNumber == 70 || imageNumber == 88;
+}
+
+void Form1::load() {
+    if (!loaded_) {
+        loaded_ = true;
+        Form_Load();
+    }
+}
+
+void Form1::click(const Picture& picture) {
+    if (ended_ || !picture.visible() || !picture.enabled()) {
+        return;
+    }
+    switch (picture.number()) {
+        case 3: Image3_Click(); break;
+        case 70: Image70_Click(); break;
+        case 88: Image88_Click(); break;
+        default: break;
+    }
+}
+
+void Form1::keyPress(const TextBox& box, short& characterCode) {
+    if (ended_ || !box.visible() || !box.enabled()) {
+        return;
+    }
+    switch (box.number()) {
+        case 1: Text1_KeyPress(characterCode); break;
+        case 2: Text2_KeyPress(characterCode); break;
+        case 3: Text3_KeyPress(characterCode); break;
+        case 4: Text4_KeyPress(characterCode); break;
+        default: break;
+    }
+}
+
+void Form1::keyUp(const TextBox& box, int keyCode, int shift) {
+    if (ended_ || !box.visible() || !box.enabled()) {
+        return;
+    }
+    switch (box.number()) {
+        case 1: Text1_KeyUp(keyCode, shift); break;
+        case 2: Text2_KeyUp(keyCode, shift); break;
+        case 3: Text3_KeyUp(keyCode, shift); break;
+        case 4: Text4_KeyUp(keyCode, shift); break;
+        default: break;
+    }
+}
+
+void Form1::gotFocus(const TextBox& box) {
+    if (ended_ || !box.visible() || !box.enabled()) {
+        return;
+    }
+    if (box.number() == 4) {
+        Text4_GotFocus();
+    }
+}
+
+}  // namespace brivolo

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "control.h"
+#include "game/gamestate.h"
+#include "game/players.h"
+#include "game/randomsource.h"
+#include "windowhost.h"
+
+namespace brivolo {
+
+// The game's one window: its 120 controls, the game state and every handler.
+// It knows no toolkit; a front end shows the controls and forwards the user's events.
+class Form1 {
+public:
+    Form1(RandomSource& random, WindowHost& host);
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    Picture& image(int number) { return *images_.at(number - 1); }
+    Label& label(int number) { return *labels_.at(number - 1); }
+    TextBox& textBox(int number) { return *textBoxes_.at(number - 1); }
+    Line& line(int number) { return *lines_.at(number - 1); }
+    Shape& shape(int number) { return *shapes_.at(number - 1); }
+    const std::vector<Control*>& controls() const { return controls_; }  // in layout order
+    Control& control(ControlKind kind, int number);
+
+    const GameState& state() const { return state_; }
+    GameState& state() { return state_; }
+
+    void setObserver(ControlObserver* observer);
+
+    // Dispatch of the toolkit's notifications. Events for a hidden or disabled control,
+    // or for a control without that notification, are dropped, as are all events once
+    // the program has ended.
+    void load();
+    void click(const Picture& picture);
+    void keyPress(const TextBox& box, short& characterCode);
+    void keyUp(const TextBox& box, int keyCode, int shift);
+    void gotFocus(const TextBox& box);
+    bool ended() const { return ended_; }
+    static bool hasClickHandler(int imageNumber);
+
+    // The handlers, named after their control and notification.
+    void Form_Load();
+    void Image70_Click();
+    void Image3_Click();
+    void Image88_Click();
+    void Text1_KeyPress(short& keyAscii);
+    void Text2_KeyPress(short& keyAscii);
+    void Text3_KeyPress(short& keyAscii);
+    void Text1_KeyUp(int keyCode, int shift);
+    void Text2_KeyUp(int keyCode, int shift);
+    void Text3_KeyUp(int keyCode, int shift);
+    void Text4_GotFocus();
+    void Text4_KeyPress(short& keyAscii);
+    void Text4_KeyUp(int keyCode, int shift);
+
+private:
+    void generateOperations();
+    void openAnswerBox(const PlayerBinding& player);
+    void showBalloon(const PlayerBinding& player, bool visible);
+    void checkAnswer(const PlayerBinding& player);
+    void computeExpectedTotal();
+
+    RandomSource& random_;
+    WindowHost& host_;
+    std::vector<std::unique_ptr<Picture>> images_;
+    std::vector<std::unique_ptr<Label>> labels_;
+    std::vector<std::unique_ptr<TextBox>> textBoxes_;
+    std::vector<std::unique_ptr<Line>> lines_;
+    std::vector<std::unique_ptr<Shape>> shapes_;
+    std::vector<Control*> controls_;
+    GameState state_;
+    bool loaded_ = false;
+    bool ended_ = false;
+};
+
+}  // namespace brivolo

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "assets.h"
+#include "geometry.h"
+
+namespace brivolo {
+
+enum class ControlKind { Picture, Label, TextBox, Line, Shape };
+
+// Every text of the window is Tahoma Bold; sizes are points at 96 dpi.
+enum class FontSize { None, Small, Medium, Large };  // 14.25, 24 and 36 pt
+
+enum class Paint { None, Transparent, Blue, Cyan, Green, Red, White, SystemWindow };
+
+enum class Cursor { Arrow, Hand };
+
+inline constexpr int kClientWidth = 792;
+inline constexpr int kClientHeight = 566;
+inline constexpr std::string_view kCaption =
+    "ZELTRAMO      Il Numero:  Addizioni e sottrazioni in riga (entro 20)";
+inline constexpr Rgb kWindowBackground{0, 255, 255};
+inline constexpr int kStrokeWidth = 2;  // lines and rounded outlines
+inline constexpr int kNoTabIndex = -1;
+
+// One control of the window as laid out. Lines use `from` and `to`; every other kind `rect`.
+struct ControlSpec {
+    ControlKind kind = ControlKind::Picture;
+    int number = 0;  // Image3 is {Picture, 3}
+    int stackRank = 0;  // 1 is in front of everything
+    Rect rect{};
+    Point from{};
+    Point to{};
+    Asset asset = Asset::None;
+    std::string_view caption;
+    FontSize font = FontSize::None;
+    Paint fore = Paint::None;
+    Paint back = Paint::None;
+    std::string_view tooltip;
+    Cursor cursor = Cursor::Arrow;
+    int tabIndex = kNoTabIndex;
+};
+
+std::string_view kindPrefix(ControlKind kind);  // "Image", "Label", "Text", "Line", "Shape"
+std::string controlName(ControlKind kind, int number);
+
+double pointSize(FontSize size);
+int pixelSize(FontSize size);  // at 96 dpi
+Rgb rgb(Paint paint);          // not for Transparent, None or SystemWindow
+
+// Rows of pictures that the game addresses by index, 1 to 20.
+inline constexpr int kRowLength = 20;
+enum class ConeRow { Green, Red, LightBlue };
+inline constexpr std::array<ConeRow, 3> kConeRows{ConeRow::Green, ConeRow::Red, ConeRow::LightBlue};
+
+constexpr int progressImageNumber(int element) {
+    return element <= 3 ? 3 + element : element + 68;
+}
+
+constexpr int coneImageNumber(ConeRow row, int element) {
+    return 6 + 20 * static_cast<int>(row) + element;
+}
+
+inline constexpr int kControlCount = 120;
+const std::array<ControlSpec, kControlCount>& layout();
+
+}  // namespace brivolo

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QFont>
+
+#include "app/layout.h"
+
+namespace brivolo {
+
+// Makes the built-in Tahoma-compatible bold face available where Tahoma is not installed.
+void loadGameFonts();
+
+// Tahoma Bold at the layout's size, in pixels as designed at 96 dpi, whatever the screen's dpi.
+QFont gameFont(FontSize size);
+
+}  // namespace brivolo

@@ -1,0 +1,29 @@
+#include <QApplication>
+#include <QIcon>
+
+#include "app/form1.h"
+#include "assetstore.h"
+#include "fonts.h"
+#include "formwindow.h"
+#include "game/randomsource.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("brivolo"));
+    QApplication::setApplicationVersion(QStringLiteral(BRIVOLO_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("brivolo"));
+    brivolo::loadGameFonts();
+
+    brivolo::AssetStore assets;
+    QApplication::setWindowIcon(QIcon(brivolo::AssetStore::resourcePath(brivolo::kProgramIcon)));
+
+    brivolo::TimeSeededRandom random;
+    brivolo::QtWindowHost host;
+    brivolo::Form1 form(random, host);
+    brivolo::FormWindow window(form, assets);
+    host.setWindow(&window);
+
+    form.load();
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QWidget>
+
+namespace brivolo {
+
+class AssetStore;
+class Form1;
+class Picture;
+
+// A picture control: its asset stretched to the rectangle, transparent where the asset is.
+class PictureWidget : public QWidget {
+    Q_OBJECT
+public:
+    PictureWidget(Form1& form, Picture& picture, AssetStore& assets, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    Form1& form_;
+    Picture& picture_;
+    AssetStore& assets_;
+    bool pressed_ = false;
+};
+
+}  // namespace brivolo

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QWidget>
+
+#include "app/layout.h"
+
+namespace brivolo {
+
+// A line or a rounded-rectangle outline: 2 px blue, hollow, never taking clicks.
+class StrokeWidget : public QWidget {
+    Q_OBJECT
+public:
+    StrokeWidget(const ControlSpec& spec, QWidget* parent);
+
+    static QRect geometryFor(const ControlSpec& spec);
+    static constexpr int kCornerRadius = 14;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const ControlSpec& spec_;
+};
+
+}  // namespace brivolo

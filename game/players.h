@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+
+#include "gamestate.h"
+
+namespace brivolo {
+
+// Each player colour binds one answer box, its balloon, one ice-cream counter and row,
+// and one score with its label. The rotation is the order of this table.
+struct PlayerBinding {
+    int turn;       // value of `turno` while this player answers (3 before it wraps to 0)
+    int answerBox;  // TextN
+    int balloonShape;
+    std::array<int, 2> balloonLines;
+    float GameState::*iceCreamCounter;
+    ImageArray GameState::*iceCreamRow;
+    float GameState::*score;
+    int scoreLabel;
+};
+
+inline constexpr std::array<PlayerBinding, 3> kPlayers{{
+    {1, 1, 2, {3, 4}, &GameState::gelatoverde, &GameState::gelativerdi, &GameState::numeroverdi,
+     5},
+    {2, 2, 3, {5, 6}, &GameState::gelatorosso, &GameState::gelatirossi, &GameState::numerorossi,
+     7},
+    {3, 3, 4, {7, 8}, &GameState::gelatoazzurro, &GameState::gelatiazzurri,
+     &GameState::numeroazzurri, 9},
+}};
+
+inline constexpr const PlayerBinding& kGreen = kPlayers[0];
+inline constexpr const PlayerBinding& kRed = kPlayers[1];
+inline constexpr const PlayerBinding& kLightBlue = kPlayers[2];
+
+}  // namespace brivolo

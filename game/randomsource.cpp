@@ -1,0 +1,29 @@
+#include "randomsource.h"
+
+#include <chrono>
+
+namespace brivolo {
+
+std::uint64_t systemTimeOfDay() {
+    const auto since = std::chrono::system_clock::now().time_since_epoch();
+    return static_cast<std::uint64_t>(
+        std::chrono::duration_cast<std::chrono::microseconds>(since).count());
+}
+
+TimeSeededRandom::TimeSeededRandom(TimeOfDay clock) : clock_(std::move(clock)) {
+    reseedFromTimeOfDay();
+}
+
+void TimeSeededRandom::reseedFromTimeOfDay() {
+    const std::uint64_t now = clock_();
+    std::seed_seq seed{static_cast<std::uint32_t>(now), static_cast<std::uint32_t>(now >> 32)};
+    engine_.seed(seed);
+}
+
+double TimeSeededRandom::next() {
+    // 53 random bits scaled by 2^-53: the largest value is 1 - 2^-53, never 1.
+    // (std::generate_canonical may round up to exactly 1.)
+    return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
+}
+
+}  // namespace brivolo

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <random>
+
+namespace brivolo {
+
+// Uniform numbers r with 0 <= r < 1, reseeded from the time of day at every new game.
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    virtual void reseedFromTimeOfDay() = 0;
+    virtual double next() = 0;
+};
+
+// Microseconds on the system clock: the time of day, date included.
+using TimeOfDay = std::function<std::uint64_t()>;
+std::uint64_t systemTimeOfDay();
+
+class TimeSeededRandom : public RandomSource {
+public:
+    explicit TimeSeededRandom(TimeOfDay clock = systemTimeOfDay);
+    void reseedFromTimeOfDay() override;
+    double next() override;
+
+private:
+    TimeOfDay clock_;
+    std::mt19937_64 engine_;
+};
+
+}  // namespace brivolo
