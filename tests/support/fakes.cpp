@@ -1,0 +1,169 @@
+#include "fakes.h"
+
+#include <cmath>
+#include <string>
+
+#include "answers/keyfilter.h"
+
+namespace brivolo::test {
+
+double ScriptedRandom::next() {
+    ++taken;
+    if (!queue_.empty()) {
+        const double r = queue_.front();
+        queue_.pop_front();
+        return r;
+    }
+    return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
+}
+
+namespace {
+
+constexpr int kTabOrder[] = {1, 2, 3, 4};
+
+}  // namespace
+
+void FocusKeeper::propertyChanged(const Control& control, Property property) {
+    if ((property == Property::Visible && !control.visible()) ||
+        (property == Property::Enabled && !control.enabled())) {
+        lost_(control);
+    }
+}
+
+Harness::Harness(std::uint64_t seed)
+    : random(seed), keeper_([this](const Control& c) {
+          if (focus == &c) {
+              moveFocusToNext();
+          }
+      }) {
+    form.setObserver(&keeper_);
+    form.load();
+    // The window opens with the focus in the first text box that can take it.
+    for (int n : kTabOrder) {
+        TextBox& box = form.textBox(n);
+        if (box.visible() && box.enabled()) {
+            focus = &box;  // window activation: no GotFocus
+            break;
+        }
+    }
+}
+
+void Harness::giveFocus(TextBox* box) {
+    focus = box;
+    if (box != nullptr) {
+        form.gotFocus(*box);
+    }
+}
+
+void Harness::moveFocusToNext() {
+    int start = 0;
+    if (focus != nullptr) {
+        start = focus->number();
+    }
+    for (int step = 1; step <= 4; ++step) {
+        const int n = kTabOrder[(start + step - 1) % 4];
+        TextBox& box = form.textBox(n);
+        if (&box != focus && box.visible() && box.enabled()) {
+            giveFocus(&box);
+            return;
+        }
+    }
+    if (focus != nullptr && !(focus->visible() && focus->enabled())) {
+        focus = nullptr;
+    }
+}
+
+void Harness::pressTab() {
+    moveFocusToNext();
+    if (focus != nullptr) {
+        form.keyUp(*focus, 9, 0);
+    }
+}
+
+void Harness::click(int imageNumber) {
+    const int before = host.tabsQueued;
+    form.click(form.image(imageNumber));
+    for (int i = before; i < host.tabsQueued; ++i) {
+        pressTab();
+    }
+}
+
+void Harness::clickAbacus() { click(3); }
+
+void Harness::focusBox(int textNumber) {
+    TextBox& box = form.textBox(textNumber);
+    if (box.visible() && box.enabled() && focus != &box) {
+        giveFocus(&box);
+    }
+}
+
+void Harness::type(short characterCode) {
+    if (focus == nullptr) {
+        return;
+    }
+    TextBox& box = *focus;
+    short code = characterCode;
+    form.keyPress(box, code);
+    if (code == kBackspace) {
+        std::string text = box.text();
+        if (!text.empty()) {
+            text.pop_back();
+        }
+        box.takeEditedText(text);
+    } else if (code > 0 && code < 128) {
+        box.takeEditedText(box.text() + static_cast<char>(code));
+    }
+    if (focus != nullptr) {
+        form.keyUp(*focus, characterCode, 0);
+    }
+}
+
+void Harness::typeText(const char* text) {
+    for (const char* c = text; *c != '\0'; ++c) {
+        type(static_cast<short>(*c));
+    }
+}
+
+void Harness::keyWithoutCharacter() {
+    if (focus != nullptr) {
+        form.keyUp(*focus, 16, 0);
+    }
+}
+
+int Harness::expectedResult() const {
+    const GameState& s = form.state();
+    const Variant& r = s.caso == 1 ? s.somma[s.add] : s.differenza[s.sott];
+    return static_cast<int>(r.number());
+}
+
+void Harness::scriptPredictableGame() {
+    std::vector<double> numbers;
+    for (int a = 0; a < 10; ++a) numbers.push_back((a + 0.5) / 20);
+    for (int a = 0; a < 10; ++a) numbers.push_back(1.5 / (20 - a));
+    for (int m = 11; m <= 20; ++m) numbers.push_back((m - 0.5) / 20);
+    for (int k = 0; k < 10; ++k) numbers.push_back(1.5 / 20);
+    for (int k = 0; k < 20; ++k) numbers.push_back(k % 2 == 0 ? 0.25 : 0.75);
+    random.script(numbers);
+}
+
+int Harness::visibleCount(int firstImage, int lastImage) {
+    int count = 0;
+    for (int n = firstImage; n <= lastImage; ++n) {
+        count += form.image(n).visible() ? 1 : 0;
+    }
+    return count;
+}
+
+int Harness::visibleCones(ConeRow row) {
+    return visibleCount(coneImageNumber(row, 1), coneImageNumber(row, kRowLength));
+}
+
+int Harness::visibleProgressMarkers() {
+    int count = 0;
+    for (int k = 1; k <= kRowLength; ++k) {
+        count += form.image(progressImageNumber(k)).visible() ? 1 : 0;
+    }
+    return count;
+}
+
+}  // namespace brivolo::test

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <initializer_list>
+#include <optional>
+#include <random>
+#include <vector>
+
+#include "app/form1.h"
+#include "game/randomsource.h"
+
+namespace brivolo::test {
+
+// Hands out the numbers it was given, in order; after that, numbers from a seeded engine.
+// Counts every number taken and every reseed.
+class ScriptedRandom : public RandomSource {
+public:
+    explicit ScriptedRandom(std::uint64_t seed = 1) : engine_(seed) {}
+    void script(std::initializer_list<double> numbers) { queue_.insert(queue_.end(), numbers); }
+    void script(const std::vector<double>& numbers) {
+        queue_.insert(queue_.end(), numbers.begin(), numbers.end());
+    }
+    void reseedFromTimeOfDay() override { ++reseeds; }
+    double next() override;
+
+    int taken = 0;
+    int reseeds = 0;
+
+private:
+    std::deque<double> queue_;
+    std::mt19937_64 engine_;
+};
+
+// Records the host calls; the queued Tab is carried out by `runQueuedTab` as a toolkit would:
+// the focus moves to the next visible, enabled text box in tab order.
+class RecordingHost : public WindowHost {
+public:
+    void queueTab() override { ++tabsQueued; }
+    void endProgram() override { ++endRequests; }
+    int tabsQueued = 0;
+    int endRequests = 0;
+};
+
+// Follows the focus box: when it is hidden or disabled, the toolkit moves the focus on.
+class FocusKeeper : public ControlObserver {
+public:
+    explicit FocusKeeper(std::function<void(const Control&)> lost) : lost_(std::move(lost)) {}
+    void propertyChanged(const Control& control, Property property) override;
+
+private:
+    std::function<void(const Control&)> lost_;
+};
+
+// A game window with its fakes, loaded as at program start, with a simple model of the
+// toolkit's focus (tab order, GotFocus) for driving it through its events.
+class Harness {
+public:
+    explicit Harness(std::uint64_t seed = 1);
+
+    ScriptedRandom random;
+    RecordingHost host;
+    Form1 form{random, host};
+
+    TextBox* focus = nullptr;
+
+    // A click on the abacus followed by the Tab it queues.
+    void clickAbacus();
+    void click(int imageNumber);
+    void focusBox(int textNumber);  // as by a mouse click into the box
+    void pressTab();
+    // A character key: KeyPress, the character inserted if it passed, then KeyUp.
+    void type(short characterCode);
+    void typeText(const char* text);
+    void backspace() { type(8); }
+    void keyWithoutCharacter();  // Shift, an arrow: KeyUp alone
+
+    // The expected result of the operation on show.
+    int expectedResult() const;
+    // Draws a game whose operations are known: first addends 0..9 with second addend 1,
+    // minuends 11..20 with subtrahend 1, kinds alternating addition, subtraction, ...
+    void scriptPredictableGame();
+    int visibleCount(int firstImage, int lastImage);
+    int visibleCones(ConeRow row);
+    int visibleProgressMarkers();
+
+private:
+    FocusKeeper keeper_;
+    void moveFocusToNext();
+    void giveFocus(TextBox* box);
+};
+
+}  // namespace brivolo::test
