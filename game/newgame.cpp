@@ -1,6 +1,4 @@
 // New game: resets the board and the per-game counters, then draws the twenty operations.
-#include <cmath>
-
 #include "app/form1.h"
 
 namespace brivolo {
@@ -51,9 +49,7 @@ void Form1::Image70_Click() {
 // Four phases, strictly in order; every attempt takes exactly one random number.
 void Form1::generateOperations() {
     GameState& s = state_;
-    auto draw = [this](double scale, double offset = 0.0) {
-        return static_cast<float>(std::floor(random_.next() * scale + offset));
-    };
+    auto draw = [this](double scale, int offset = 0) { return drawWhole(random_, scale, offset); };
     auto takenBefore = [](const CheckedArray<float, 11>& values, int k) {
         for (int j = 1; j < k; ++j) {
             if (values[j] == values[k]) {

@@ -1,6 +1,4 @@
 // Next operation: presents the next of the twenty operations to the player in turn.
-#include <cmath>
-
 #include "app/form1.h"
 
 namespace brivolo {
@@ -70,7 +68,7 @@ void Form1::Image3_Click() {
         }
     }
 
-    s.caso = static_cast<float>(std::floor(2 * random_.next() + 1));
+    s.caso = drawWhole(random_, 2, 1);
     if (s.sott == kOperationsPerKind) {
         s.caso = 1;
     }

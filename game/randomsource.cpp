@@ -1,8 +1,13 @@
 #include "randomsource.h"
 
 #include <chrono>
+#include <cmath>
 
 namespace brivolo {
+
+float drawWhole(RandomSource& random, double scale, int offset) {
+    return static_cast<float>(offset + std::floor(random.next() * scale));
+}
 
 std::uint64_t systemTimeOfDay() {
     const auto since = std::chrono::system_clock::now().time_since_epoch();

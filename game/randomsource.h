@@ -14,6 +14,10 @@ public:
     virtual double next() = 0;
 };
 
+// floor(scale * r + offset) for a fresh r, with a whole offset: added after the floor, since
+// adding it first can round 2r + 1 up to 3 when r is just below 1.
+float drawWhole(RandomSource& random, double scale, int offset = 0);
+
 // Microseconds on the system clock: the time of day, date included.
 using TimeOfDay = std::function<std::uint64_t()>;
 std::uint64_t systemTimeOfDay();

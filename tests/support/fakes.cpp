@@ -136,6 +136,31 @@ int Harness::expectedResult() const {
     return static_cast<int>(r.number());
 }
 
+void Harness::answer(bool right) {
+    const int result = expectedResult();
+    int typed = result;
+    if (!right) {
+        typed = result < 10 ? (result + 1) % 10 : (result == 19 ? 10 : result + 1);
+    }
+    typeText(std::to_string(typed).c_str());
+}
+
+void Harness::playOperations(const std::function<bool(int operation)>& right) {
+    click(70);
+    for (int k = 1; k <= kOperationsPerGame; ++k) {
+        clickAbacus();
+        answer(right(k));
+    }
+}
+
+void Harness::typeTotal(bool right) {
+    focusBox(4);
+    const GameState& s = form.state();
+    const int total = static_cast<int>(s.numeroverdi + s.numerorossi + s.numeroazzurri);
+    const int typed = right ? total : (total < 10 ? (total + 1) % 10 : 10 + (total + 1) % 10);
+    typeText(std::to_string(typed).c_str());
+}
+
 void Harness::scriptPredictableGame() {
     std::vector<double> numbers;
     for (int a = 0; a < 10; ++a) numbers.push_back((a + 0.5) / 20);

@@ -77,6 +77,12 @@ public:
 
     // The expected result of the operation on show.
     int expectedResult() const;
+    // Types the expected result, or a wrong number of the same length, into the focus box.
+    void answer(bool right);
+    // New game, then all twenty operations answered (right where `right(k)` says so).
+    void playOperations(const std::function<bool(int operation)>& right);
+    // Clicks into the final box and types the total of the three scores (or a wrong one).
+    void typeTotal(bool right);
     // Draws a game whose operations are known: first addends 0..9 with second addend 1,
     // minuends 11..20 with subtrahend 1, kinds alternating addition, subtraction, ...
     void scriptPredictableGame();
