@@ -3,6 +3,7 @@
 
 #include "app/form1.h"
 #include "assetstore.h"
+#include "dist/toolkittranslation.h"
 #include "fonts.h"
 #include "formwindow.h"
 #include "game/randomsource.h"
@@ -11,7 +12,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("brivolo"));
     QApplication::setApplicationVersion(QStringLiteral(BRIVOLO_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("brivolo"));
+    QApplication::setDesktopFileName(QStringLiteral(BRIVOLO_APP_ID));
+    brivolo::installToolkitTranslation(app);
     brivolo::loadGameFonts();
 
     brivolo::AssetStore assets;

@@ -171,6 +171,29 @@ void Harness::scriptPredictableGame() {
     random.script(numbers);
 }
 
+void Harness::scriptFirstOperations(int a, int b, int m, int t,
+                                    std::initializer_list<bool> kinds) {
+    std::vector<double> numbers;
+    auto whole = [](int value, double scale, int offset = 0) {
+        return (value - offset + 0.5) / scale;
+    };
+    std::vector<int> firsts{a}, minuends{m};
+    for (int v = 0; firsts.size() < 10; ++v) {
+        if (v != a) firsts.push_back(v);
+    }
+    for (int v = 1; minuends.size() < 10; ++v) {
+        if (v != m) minuends.push_back(v);
+    }
+    for (int v : firsts) numbers.push_back(whole(v, 20));
+    numbers.push_back(whole(b, 20 - a));
+    numbers.insert(numbers.end(), 9, 0.0);
+    for (int v : minuends) numbers.push_back(whole(v, 20, 1));
+    numbers.push_back(whole(t, 20));
+    numbers.insert(numbers.end(), 9, 0.0);
+    for (bool addition : kinds) numbers.push_back(addition ? 0.25 : 0.75);
+    random.script(numbers);
+}
+
 int Harness::visibleCount(int firstImage, int lastImage) {
     int count = 0;
     for (int n = firstImage; n <= lastImage; ++n) {

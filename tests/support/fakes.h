@@ -86,6 +86,9 @@ public:
     // Draws a game whose operations are known: first addends 0..9 with second addend 1,
     // minuends 11..20 with subtrahend 1, kinds alternating addition, subtraction, ...
     void scriptPredictableGame();
+    // Draws the first addition a + b and the first subtraction m - t (the other nine of each
+    // kind follow distinct values), then presents the kinds given (true: addition).
+    void scriptFirstOperations(int a, int b, int m, int t, std::initializer_list<bool> kinds);
     int visibleCount(int firstImage, int lastImage);
     int visibleCones(ConeRow row);
     int visibleProgressMarkers();

@@ -1,0 +1,87 @@
+#include "sensibleplayer.h"
+
+#include "windowundertest.h"
+
+namespace brivolo::hardening {
+
+SensiblePlayer::SensiblePlayer(WindowUnderTest& window, std::uint64_t seed, double rightShare)
+    : window_(window), engine_(seed), rightShare_(rightShare) {}
+
+// The right text, or another number with as many digits, so that it is judged wrong.
+std::string SensiblePlayer::planFor(const std::string& right, int operation) {
+    plannedOperation_ = operation;
+    if (std::bernoulli_distribution(rightShare_)(engine_)) {
+        return right;
+    }
+    std::string wrong = right;
+    const int shift = std::uniform_int_distribution<int>(1, 9)(engine_);
+    char& last = wrong.back();
+    last = char('0' + (last - '0' + shift) % 10);
+    return wrong;
+}
+
+// One key towards the planned text: the next character when what is typed so far leads
+// there, Backspace otherwise.
+void SensiblePlayer::typeTowards(const std::string& plan, const std::string& typed) {
+    if (typed.size() < plan.size() && plan.compare(0, typed.size(), typed) == 0) {
+        window_.typeCharacter(plan[typed.size()]);
+    } else {
+        window_.typeCharacter('\b');
+    }
+}
+
+bool SensiblePlayer::step() {
+    Form1& form = window_.form();
+    if (form.ended()) {
+        return false;
+    }
+    const GameState& s = form.state();
+    TextBox& finalBox = form.textBox(4);
+    Picture& calculator = form.image(70);
+    Picture& abacus = form.image(3);
+
+    const bool totalJudged = form.image(68).visible() || form.image(69).visible();
+    if (calculator.enabled() && calculator.visible() && (totalJudged || !finalBox.enabled())) {
+        window_.clickControl(calculator);
+        totalPlanned_ = false;
+        plannedOperation_ = -1;
+        return true;
+    }
+    if (finalBox.enabled() && finalBox.visible()) {
+        if (window_.focusedBox() != &finalBox) {
+            window_.clickControl(finalBox);
+            return true;
+        }
+        if (!totalPlanned_) {
+            const float total = s.numeroverdi + s.numerorossi + s.numeroazzurri;
+            totalPlan_ = planFor(textForm(total), 0);
+            totalPlanned_ = true;
+        }
+        typeTowards(totalPlan_, finalBox.text());
+        return true;
+    }
+    for (const PlayerBinding& player : kPlayers) {
+        TextBox& box = form.textBox(player.answerBox);
+        if (!box.enabled() || !box.visible()) {
+            continue;
+        }
+        if (window_.focusedBox() != &box) {
+            window_.clickControl(box);
+            return true;
+        }
+        const int operation = static_cast<int>(s.totoperazioni);
+        if (operation != plannedOperation_) {
+            const Variant& right = s.caso == 1 ? s.somma[s.add] : s.differenza[s.sott];
+            answerPlan_ = planFor(right.text(), operation);
+        }
+        typeTowards(answerPlan_, box.text());
+        return true;
+    }
+    if (abacus.enabled() && abacus.visible()) {
+        window_.clickControl(abacus);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace brivolo::hardening

@@ -1,0 +1,117 @@
+#include "windowundertest.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
+
+namespace brivolo::hardening {
+
+WindowUnderTest::WindowUnderTest(std::uint64_t seed) : seed_(seed) { open(); }
+
+WindowUnderTest::~WindowUnderTest() { close(); }
+
+void WindowUnderTest::open() {
+    random_ = std::make_unique<test::ScriptedRandom>(seed_ + std::uint64_t(windowsOpened_));
+    host_.endRequests = 0;
+    form_ = std::make_unique<Form1>(*random_, host_);
+    window_ = std::make_unique<FormWindow>(*form_, assets_);
+    host_.setWindow(window_.get());
+    form_->load();
+    window_->show();
+    window_->activateWindow();
+    if (!QTest::qWaitForWindowActive(window_.get())) {
+        qWarning("the game window did not become active");
+    }
+    ++windowsOpened_;
+}
+
+void WindowUnderTest::close() {
+    host_.setWindow(nullptr);
+    window_.reset();
+    form_.reset();
+    settle();
+}
+
+void WindowUnderTest::reopen() {
+    close();
+    open();
+}
+
+void WindowUnderTest::settle() {
+    // Handling one posted event may post the next (a Tab moves the focus, which asks for a
+    // repaint): a few rounds empty the queue.
+    for (int round = 0; round < 3; ++round) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+}
+
+void WindowUnderTest::clickAt(QPoint windowPoint, Qt::MouseButton button, bool doubleClick) {
+    QTest::mouseEvent(doubleClick ? QTest::MouseDClick : QTest::MouseClick,
+                      window_->windowHandle(), button, Qt::NoModifier, windowPoint);
+    settle();
+}
+
+void WindowUnderTest::clickWidget(QWidget* widget, QPoint point, Qt::MouseButton button) {
+    const QPointF local(point);
+    const QPointF global(widget->mapToGlobal(point));
+    QMouseEvent press(QEvent::MouseButtonPress, local, local, global, button, button,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, local, global, button, Qt::NoButton,
+                        Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &release);
+    settle();
+}
+
+void WindowUnderTest::clickControl(const Control& control) {
+    QWidget* widget = widgetFor(control);
+    const QPoint centre = widget->rect().center();
+    const QPoint inWindow = widget->mapTo(window_.get(), centre);
+    if (window_->childAt(inWindow) == widget) {
+        clickAt(inWindow, Qt::LeftButton);
+    } else {
+        clickWidget(widget, centre, Qt::LeftButton);
+    }
+}
+
+void WindowUnderTest::sendKey(bool press, int key, Qt::KeyboardModifiers modifiers,
+                              const QString& text, bool autoRepeat) {
+    QWindow* target = QGuiApplication::focusWindow();
+    if (target == nullptr) {
+        target = window_->windowHandle();
+    }
+    qt_handleKeyEvent(target, press ? QEvent::KeyPress : QEvent::KeyRelease, key, modifiers,
+                      text, autoRepeat, 1);
+    settle();
+}
+
+void WindowUnderTest::typeKey(int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+    sendKey(true, key, modifiers, text, false);
+    sendKey(false, key, modifiers, text, false);
+}
+
+void WindowUnderTest::typeCharacter(char character) {
+    if (character == '\b') {
+        typeKey(Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
+    } else {
+        typeKey(Qt::Key_0 + (character - '0'), Qt::NoModifier, QString(QChar(character)));
+    }
+}
+
+TextBox* WindowUnderTest::focusedBox() {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == nullptr) {
+        return nullptr;
+    }
+    for (int n = 1; n <= 4; ++n) {
+        TextBox& box = form_->textBox(n);
+        if (widgetFor(box) == focus) {
+            return &box;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace brivolo::hardening

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "app/form1.h"
+#include "app/qt/assetstore.h"
+#include "app/qt/formwindow.h"
+#include "forwardinghost.h"
+#include "support/fakes.h"
+
+class QWidget;
+
+namespace brivolo::hardening {
+
+// The game window as main.cpp builds it, shown on the offscreen platform and driven through
+// the window system's own entry points, so that events reach the widgets by Qt's hit-testing,
+// focus and shortcut rules. The random numbers come from a seeded engine.
+class WindowUnderTest {
+public:
+    explicit WindowUnderTest(std::uint64_t seed);
+    ~WindowUnderTest();
+    WindowUnderTest(const WindowUnderTest&) = delete;
+    WindowUnderTest& operator=(const WindowUnderTest&) = delete;
+
+    Form1& form() { return *form_; }
+    const Form1& form() const { return *form_; }
+    FormWindow& window() { return *window_; }
+    const FormWindow& window() const { return *window_; }
+    QWidget* widgetFor(const Control& control) const { return window_->widgetFor(control); }
+
+    // The program asked to end (the quit sun was clicked): the window ignores everything now.
+    bool endRequested() const { return host_.endRequests > 0; }
+    // Replaces the window by a freshly started one, as a new run of the program.
+    void reopen();
+    int windowsOpened() const { return windowsOpened_; }
+
+    // Runs the posted events (the queued Tab, repaints) until none is left.
+    void settle();
+
+    // A click of `button` at a point of the window, delivered to whatever widget is there.
+    void clickAt(QPoint windowPoint, Qt::MouseButton button, bool doubleClick = false);
+    // A click straight onto a widget, whether it is shown, covered or disabled.
+    void clickWidget(QWidget* widget, QPoint point, Qt::MouseButton button);
+    // A left click at the centre of the control: through the window when nothing covers
+    // it there, otherwise straight onto its widget.
+    void clickControl(const Control& control);
+
+    // One key event to the focus window, as the keyboard sends it.
+    void sendKey(bool press, int key, Qt::KeyboardModifiers modifiers, const QString& text,
+                 bool autoRepeat);
+    void typeKey(int key, Qt::KeyboardModifiers modifiers, const QString& text);
+    void typeCharacter(char character);
+
+    // The text box whose widget has the keyboard focus, if any.
+    TextBox* focusedBox();
+
+private:
+    void open();
+    void close();
+
+    std::uint64_t seed_;
+    int windowsOpened_ = 0;
+    AssetStore assets_;
+    std::unique_ptr<test::ScriptedRandom> random_;
+    ForwardingHost host_;
+    std::unique_ptr<Form1> form_;
+    std::unique_ptr<FormWindow> window_;
+};
+
+}  // namespace brivolo::hardening
