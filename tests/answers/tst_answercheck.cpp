@@ -12,9 +12,9 @@ namespace {
 // A game whose first operation, for the green player, has the given result.
 void presentResult(Harness& h, int result) {
     if (result <= 19) {
-        h.scriptFirstOperations(result, 0, 20, 0, {true});
+        h.random.scriptFirstOperations(result, 0, 20, 0, {true});
     } else {
-        h.scriptFirstOperations(0, 0, 20, 0, {false});
+        h.random.scriptFirstOperations(0, 0, 20, 0, {false});
     }
     h.click(70);
     h.clickAbacus();
@@ -95,7 +95,7 @@ private Q_SLOTS:
 
     void resultZeroAndResultTwenty() {
         Harness zero;
-        zero.scriptFirstOperations(0, 0, 6, 6, {false});
+        zero.random.scriptFirstOperations(0, 0, 6, 6, {false});
         zero.click(70);
         zero.clickAbacus();
         QCOMPARE(zero.expectedResult(), 0);

@@ -161,17 +161,17 @@ void Harness::typeTotal(bool right) {
     typeText(std::to_string(typed).c_str());
 }
 
-void Harness::scriptPredictableGame() {
+void ScriptedRandom::scriptPredictableGame() {
     std::vector<double> numbers;
     for (int a = 0; a < 10; ++a) numbers.push_back((a + 0.5) / 20);
     for (int a = 0; a < 10; ++a) numbers.push_back(1.5 / (20 - a));
     for (int m = 11; m <= 20; ++m) numbers.push_back((m - 0.5) / 20);
     for (int k = 0; k < 10; ++k) numbers.push_back(1.5 / 20);
     for (int k = 0; k < 20; ++k) numbers.push_back(k % 2 == 0 ? 0.25 : 0.75);
-    random.script(numbers);
+    script(numbers);
 }
 
-void Harness::scriptFirstOperations(int a, int b, int m, int t,
+void ScriptedRandom::scriptFirstOperations(int a, int b, int m, int t,
                                     std::initializer_list<bool> kinds) {
     std::vector<double> numbers;
     auto whole = [](int value, double scale, int offset = 0) {
@@ -191,7 +191,7 @@ void Harness::scriptFirstOperations(int a, int b, int m, int t,
     numbers.push_back(whole(t, 20));
     numbers.insert(numbers.end(), 9, 0.0);
     for (bool addition : kinds) numbers.push_back(addition ? 0.25 : 0.75);
-    random.script(numbers);
+    script(numbers);
 }
 
 int Harness::visibleCount(int firstImage, int lastImage) {

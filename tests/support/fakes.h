@@ -21,6 +21,13 @@ public:
     void script(const std::vector<double>& numbers) {
         queue_.insert(queue_.end(), numbers.begin(), numbers.end());
     }
+    // Draws a game whose operations are known: first addends 0..9 with second addend 1,
+    // minuends 11..20 with subtrahend 1, kinds alternating addition, subtraction, ...
+    void scriptPredictableGame();
+    // Draws the first addition a + b and the first subtraction m - t (the other nine of each
+    // kind follow distinct values), then presents the kinds given (true: addition).
+    void scriptFirstOperations(int a, int b, int m, int t, std::initializer_list<bool> kinds);
+
     void reseedFromTimeOfDay() override { ++reseeds; }
     double next() override;
 
@@ -83,12 +90,7 @@ public:
     void playOperations(const std::function<bool(int operation)>& right);
     // Clicks into the final box and types the total of the three scores (or a wrong one).
     void typeTotal(bool right);
-    // Draws a game whose operations are known: first addends 0..9 with second addend 1,
-    // minuends 11..20 with subtrahend 1, kinds alternating addition, subtraction, ...
-    void scriptPredictableGame();
-    // Draws the first addition a + b and the first subtraction m - t (the other nine of each
-    // kind follow distinct values), then presents the kinds given (true: addition).
-    void scriptFirstOperations(int a, int b, int m, int t, std::initializer_list<bool> kinds);
+    void scriptPredictableGame() { random.scriptPredictableGame(); }
     int visibleCount(int firstImage, int lastImage);
     int visibleCones(ConeRow row);
     int visibleProgressMarkers();
