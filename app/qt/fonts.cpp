@@ -1,7 +1,9 @@
 #include "fonts.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QStringList>
+#include <algorithm>
 
 namespace brivolo {
 
@@ -20,6 +22,16 @@ QFont gameFont(FontSize size) {
     font.setPixelSize(pixelSize(size));
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;
+}
+
+}  // namespace brivolo
+
+namespace brivolo {
+
+int baselineCorrection(const QFont& font) {
+    constexpr double kTahomaAscent = 2049.0 / 2048.0;  // of the em
+    const int designed = static_cast<int>(font.pixelSize() * kTahomaAscent + 0.5);
+    return std::max(0, designed - QFontMetrics(font).ascent());
 }
 
 }  // namespace brivolo

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "accessibility.h"
 #include "app/form1.h"
 #include "assetstore.h"
 #include "fonts.h"
@@ -81,6 +82,7 @@ FormWindow::FormWindow(Form1& form, AssetStore& assets)
         setTabOrder(widgets_.value(boxes[i - 1]), widgets_.value(boxes[i]));
     }
     form.setObserver(this);
+    updateSpokenTexts(form_, *this);
 }
 
 FormWindow::~FormWindow() { form_.setObserver(nullptr); }
@@ -102,6 +104,7 @@ QWidget* FormWindow::createWidget(Control& control) {
             label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
             label->setWordWrap(true);
             label->setFont(gameFont(spec.font));
+            label->setContentsMargins(0, baselineCorrection(label->font()), 0, 0);
             label->setAttribute(Qt::WA_TransparentForMouseEvents);
             QPalette palette = label->palette();
             palette.setColor(QPalette::WindowText, toColor(spec.fore));
@@ -118,11 +121,13 @@ QWidget* FormWindow::createWidget(Control& control) {
             box->setFont(gameFont(spec.font));
             box->setFrame(false);
             QPalette palette = box->palette();
+            // A disabled box keeps its colours: the answer stays readable in it.
+            const QColor base = spec.back == Paint::SystemWindow
+                                    ? palette.color(QPalette::Active, QPalette::Base)
+                                    : toColor(spec.back);
             for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
                 palette.setColor(group, QPalette::Text, toColor(spec.fore));
-                if (spec.back != Paint::SystemWindow) {
-                    palette.setColor(group, QPalette::Base, toColor(spec.back));
-                }
+                palette.setColor(group, QPalette::Base, base);
             }
             box->setPalette(palette);
             widget = box;
@@ -161,6 +166,7 @@ void FormWindow::propertyChanged(const Control& control, Property property) {
                 QString::fromStdString(static_cast<const TextBox&>(control).text()));
             break;
     }
+    updateSpokenTexts(form_, *this);
 }
 
 void FormWindow::paintEvent(QPaintEvent*) {
