@@ -23,12 +23,7 @@ void Form1::Text4_KeyPress(short& keyAscii) {
     state_.sott = 0;
     computeExpectedTotal();
 
-    for (int i = 1; i <= 8; ++i) {
-        line(i).setVisible(false);
-    }
-    for (int i = 1; i <= 4; ++i) {
-        shape(i).setVisible(false);
-    }
+    showAllBalloonOutlines(false);
     label(4).setVisible(false);
     label(1).setVisible(false);
     label(2).setVisible(false);

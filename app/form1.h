@@ -62,6 +62,7 @@ private:
     void generateOperations();
     void openAnswerBox(const PlayerBinding& player);
     void showBalloon(const PlayerBinding& player, bool visible);
+    void showAllBalloonOutlines(bool visible);  // Line1 to Line8, then Shape1 to Shape4
     void checkAnswer(const PlayerBinding& player);
     void computeExpectedTotal();
 

@@ -9,6 +9,15 @@ void Form1::showBalloon(const PlayerBinding& player, bool visible) {
     line(player.balloonLines[1]).setVisible(visible);
 }
 
+void Form1::showAllBalloonOutlines(bool visible) {
+    for (int i = 1; i <= 8; ++i) {
+        line(i).setVisible(visible);
+    }
+    for (int i = 1; i <= 4; ++i) {
+        shape(i).setVisible(visible);
+    }
+}
+
 void Form1::openAnswerBox(const PlayerBinding& player) {
     showBalloon(player, true);
     for (const PlayerBinding& p : kPlayers) {
@@ -31,12 +40,7 @@ void Form1::Image3_Click() {
     image(92).setVisible(true);
     image(93).setVisible(false);
 
-    for (int i = 1; i <= 8; ++i) {
-        line(i).setVisible(true);
-    }
-    for (int i = 1; i <= 4; ++i) {
-        shape(i).setVisible(true);
-    }
+    showAllBalloonOutlines(true);
     for (int i = 1; i <= 4; ++i) {
         label(i).setVisible(true);
     }

@@ -28,12 +28,7 @@ void Form1::Form_Load() {
     bindRow(state_.gelatiazzurri, *this,
             [](int k) { return coneImageNumber(ConeRow::LightBlue, k); });
 
-    for (int i = 1; i <= 8; ++i) {
-        line(i).setVisible(false);
-    }
-    for (int i = 1; i <= 4; ++i) {
-        shape(i).setVisible(false);
-    }
+    showAllBalloonOutlines(false);
     label(4).setVisible(false);
     image(3).setEnabled(false);
     textBox(4).setEnabled(false);

@@ -20,6 +20,17 @@ void key(QWidget* target, QEvent::Type type, int k, const QString& text, bool re
     QApplication::sendEvent(target, &event);
 }
 
+// A game whose first operation, for the green player, is 12 + 0; the green box is open.
+QLineEdit* openGreenBoxForTwelve(WindowFixture& f) {
+    f.random.scriptFirstOperations(12, 0, 20, 0, {true});
+    if (!f.showActive()) {
+        return nullptr;
+    }
+    f.clickImage(70);
+    f.clickImage(3);
+    return edit(f, 1);
+}
+
 // Presses and releases keys into whatever has the focus.
 void typeInto(const QString& text) {
     for (QChar c : text) {
@@ -47,11 +58,8 @@ private Q_SLOTS:
 
     void onlyDigitsAndBackspaceReachTheBox() {
         WindowFixture f;
-        f.random.scriptFirstOperations(12, 0, 20, 0, {true});
-        QVERIFY(f.showActive());
-        f.clickImage(70);
-        f.clickImage(3);
-        QLineEdit* box = edit(f, 1);
+        QLineEdit* box = openGreenBoxForTwelve(f);
+        QVERIFY(box != nullptr);
         QTest::keyClicks(box, QStringLiteral("a-. +"));
         QTest::keyClick(box, Qt::Key_Return);
         QTest::keyClick(box, Qt::Key_Escape);
@@ -70,11 +78,8 @@ private Q_SLOTS:
 
     void aHeldKeyIsJudgedOnItsFinalReleaseOnly() {
         WindowFixture f;
-        f.random.scriptFirstOperations(12, 0, 20, 0, {true});
-        QVERIFY(f.showActive());
-        f.clickImage(70);
-        f.clickImage(3);
-        QLineEdit* box = edit(f, 1);
+        QLineEdit* box = openGreenBoxForTwelve(f);
+        QVERIFY(box != nullptr);
         QTest::keyClick(box, Qt::Key_1);
         // X11 sends a release before every repeated press of a held key.
         key(box, QEvent::KeyPress, Qt::Key_2, QStringLiteral("2"));
@@ -95,11 +100,8 @@ private Q_SLOTS:
 
     void pasteAndDropCannotBringTextIn() {
         WindowFixture f;
-        f.random.scriptFirstOperations(12, 0, 20, 0, {true});
-        QVERIFY(f.showActive());
-        f.clickImage(70);
-        f.clickImage(3);
-        QLineEdit* box = edit(f, 1);
+        QLineEdit* box = openGreenBoxForTwelve(f);
+        QVERIFY(box != nullptr);
         QApplication::clipboard()->setText(QStringLiteral("12"));
         if (QApplication::clipboard()->supportsSelection()) {
             QApplication::clipboard()->setText(QStringLiteral("12"), QClipboard::Selection);
