@@ -29,8 +29,8 @@ int main(int argc, char* argv[]) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         renderer.render(&painter, QRectF(0, 0, size, size));
         painter.end();
-        if (!image.convertToFormat(QImage::Format_ARGB32).save(QString::fromLocal8Bit(argv[i + 1]),
-                                                               "PNG")) {
+        if (!image.convertToFormat(QImage::Format_ARGB32)
+                 .save(QString::fromLocal8Bit(argv[i + 1]), "PNG")) {
             std::fprintf(stderr, "%s: cannot write\n", argv[i + 1]);
             return 1;
         }

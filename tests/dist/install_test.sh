@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# `cmake --install` into a throw-away prefix ships the program, its launcher, icons and metainfo.
+# Usage: install_test.sh BUILD_DIR APP_ID VERSION
+set -uo pipefail
+build="$1" id="$2" version="$3"
+source "$(dirname "$0")/desktopfiles.sh"
+
+prefix="$(mktemp -d)"
+trap 'rm -rf "$prefix"' EXIT
+cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install failed"
+check_installed_tree "" "$prefix" "$id" "$version"
+
+# Nothing but the program and its desktop files: no test programs, no build tools.
+unexpected="$(cd "$prefix" && find . -type f ! -path './bin/brivolo' ! -path './share/applications/*' \
+    ! -path './share/metainfo/*' ! -path './share/icons/hicolor/*')"
+[ -z "$unexpected" ] || fail "unexpected files installed: $unexpected"
+
+[ "$failures" -eq 0 ] || { echo "$failures failed" >&2; exit 1; }
+echo PASS

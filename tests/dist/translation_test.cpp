@@ -1,0 +1,138 @@
+// No English text of the toolkit can reach the user: Qt's own texts are installed in Italian,
+// the window's boxes never open Qt's edit menu, and every tooltip is the game's Italian.
+#include <QAccessible>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QtTest>
+
+#include "app/form1.h"
+#include "app/qt/assetstore.h"
+#include "app/qt/fonts.h"
+#include "app/qt/formwindow.h"
+#include "dist/toolkittranslation.h"
+#include "support/fakes.h"
+
+using namespace brivolo;
+
+namespace {
+
+// English words of the texts Qt shows in its standard widgets and dialogs.
+const QRegularExpression kEnglish(
+    QStringLiteral("\\b(Undo|Redo|Cut|Copy|Paste|Delete|Select|All|Cancel|Close|Yes|No|Open|"
+                   "Save|the|and)\\b"));
+
+}  // namespace
+
+class TranslationTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void toolkitTextsAreItalian_data();
+    void toolkitTextsAreItalian();
+    void editMenuWouldBeItalian();
+    void answerBoxesOpenNoMenu();
+    void tooltipsAreItalian();
+    void numbersFollowItalianConventions();
+
+private:
+    test::ScriptedRandom random_;
+    test::RecordingHost host_;
+};
+
+void TranslationTest::initTestCase() {
+    QVERIFY2(installToolkitTranslation(*QCoreApplication::instance()),
+             "Qt's Italian translations (qt6-translations-l10n) are not installed");
+    loadGameFonts();
+}
+
+void TranslationTest::toolkitTextsAreItalian_data() {
+    QTest::addColumn<QString>("context");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("italian");
+    QTest::newRow("undo") << "QLineEdit"
+                          << "&Undo"
+                          << "Ann&ulla";
+    QTest::newRow("paste") << "QLineEdit"
+                           << "&Paste"
+                           << "&Incolla";
+    QTest::newRow("select all") << "QLineEdit"
+                                << "Select All"
+                                << "Seleziona tutto";
+    QTest::newRow("dialog cancel") << "QPlatformTheme"
+                                   << "Cancel"
+                                   << "Annulla";
+}
+
+void TranslationTest::toolkitTextsAreItalian() {
+    QFETCH(QString, context);
+    QFETCH(QString, source);
+    QFETCH(QString, italian);
+    const QString translated =
+        QCoreApplication::translate(context.toLatin1().constData(), source.toLatin1().constData());
+    QCOMPARE(translated, italian);
+}
+
+void TranslationTest::editMenuWouldBeItalian() {
+    QLineEdit edit;
+    edit.setText(QStringLiteral("12"));
+    std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+    int named = 0;
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator()) {
+            continue;
+        }
+        ++named;
+        QVERIFY2(!kEnglish.match(action->text()).hasMatch(), qPrintable(action->text()));
+    }
+    QVERIFY(named >= 5);
+}
+
+void TranslationTest::answerBoxesOpenNoMenu() {
+    Form1 form(random_, host_);
+    AssetStore assets;
+    FormWindow window(form, assets);
+    form.load();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    for (int box = 1; box <= 4; ++box) {
+        QWidget* widget = window.findChild<QWidget*>(QStringLiteral("Text%1").arg(box));
+        QVERIFY(widget != nullptr);
+        widget->setEnabled(true);
+        const QPoint centre = widget->rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, centre, widget->mapToGlobal(centre));
+        QCoreApplication::sendEvent(widget, &event);
+        QCoreApplication::processEvents();
+        QVERIFY2(QApplication::activePopupWidget() == nullptr,
+                 qPrintable(QStringLiteral("Text%1 opened a menu").arg(box)));
+    }
+}
+
+void TranslationTest::tooltipsAreItalian() {
+    Form1 form(random_, host_);
+    AssetStore assets;
+    FormWindow window(form, assets);
+    int tips = 0;
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        const QString tip = widget->toolTip();
+        if (tip.isEmpty()) {
+            continue;
+        }
+        ++tips;
+        QVERIFY2(!kEnglish.match(tip).hasMatch(), qPrintable(tip));
+        QVERIFY2(!tip.contains(QRegularExpression(QStringLiteral("\\b(CLICK|PRESS|READY)\\b"))),
+                 qPrintable(tip));
+        QVERIFY2(widget->whatsThis().isEmpty(), qPrintable(widget->objectName()));
+    }
+    QVERIFY(tips >= 5);
+}
+
+void TranslationTest::numbersFollowItalianConventions() {
+    QCOMPARE(QLocale().language(), QLocale::Italian);
+    QCOMPARE(QLocale().toString(1.5), QStringLiteral("1,5"));
+}
+
+QTEST_MAIN(TranslationTest)
+#include "translation_test.moc"
