@@ -19,20 +19,20 @@ struct NamedKey {
 
 // Keys whose text is fixed, whatever the modifiers.
 constexpr std::array kSpecialKeys{
-    NamedKey{Qt::Key_Return, u"\r"},    NamedKey{Qt::Key_Enter, u"\r"},
-    NamedKey{Qt::Key_Escape, u"\x1b"},  NamedKey{Qt::Key_Tab, u"\t"},
-    NamedKey{Qt::Key_Backtab, u""},     NamedKey{Qt::Key_Backspace, u"\b"},
-    NamedKey{Qt::Key_Delete, u"\x7f"},  NamedKey{Qt::Key_Space, u" "},
-    NamedKey{Qt::Key_Insert, u""},      NamedKey{Qt::Key_Left, u""},
-    NamedKey{Qt::Key_Right, u""},       NamedKey{Qt::Key_Up, u""},
-    NamedKey{Qt::Key_Down, u""},        NamedKey{Qt::Key_Home, u""},
-    NamedKey{Qt::Key_End, u""},         NamedKey{Qt::Key_PageUp, u""},
-    NamedKey{Qt::Key_F1, u""},          NamedKey{Qt::Key_F10, u""},
-    NamedKey{Qt::Key_Shift, u""},       NamedKey{Qt::Key_Control, u""},
-    NamedKey{Qt::Key_Alt, u""},         NamedKey{Qt::Key_Menu, u""},
-    NamedKey{Qt::Key_Plus, u"+"},       NamedKey{Qt::Key_Minus, u"-"},
-    NamedKey{Qt::Key_Equal, u"="},      NamedKey{Qt::Key_Period, u"."},
-    NamedKey{Qt::Key_Comma, u","},      NamedKey{Qt::Key_Slash, u"/"},
+    NamedKey{Qt::Key_Return, u"\r"},   NamedKey{Qt::Key_Enter, u"\r"},
+    NamedKey{Qt::Key_Escape, u"\x1b"}, NamedKey{Qt::Key_Tab, u"\t"},
+    NamedKey{Qt::Key_Backtab, u""},    NamedKey{Qt::Key_Backspace, u"\b"},
+    NamedKey{Qt::Key_Delete, u"\x7f"}, NamedKey{Qt::Key_Space, u" "},
+    NamedKey{Qt::Key_Insert, u""},     NamedKey{Qt::Key_Left, u""},
+    NamedKey{Qt::Key_Right, u""},      NamedKey{Qt::Key_Up, u""},
+    NamedKey{Qt::Key_Down, u""},       NamedKey{Qt::Key_Home, u""},
+    NamedKey{Qt::Key_End, u""},        NamedKey{Qt::Key_PageUp, u""},
+    NamedKey{Qt::Key_F1, u""},         NamedKey{Qt::Key_F10, u""},
+    NamedKey{Qt::Key_Shift, u""},      NamedKey{Qt::Key_Control, u""},
+    NamedKey{Qt::Key_Alt, u""},        NamedKey{Qt::Key_Menu, u""},
+    NamedKey{Qt::Key_Plus, u"+"},      NamedKey{Qt::Key_Minus, u"-"},
+    NamedKey{Qt::Key_Equal, u"="},     NamedKey{Qt::Key_Period, u"."},
+    NamedKey{Qt::Key_Comma, u","},     NamedKey{Qt::Key_Slash, u"/"},
 };
 
 // Letters beyond ASCII, and texts that are not one UTF-16 unit long.
@@ -41,22 +41,22 @@ constexpr std::array kUnicodeKeys{
     NamedKey{Qt::Key_Eacute, u"é"},       NamedKey{Qt::Key_Ugrave, u"ù"},
     NamedKey{Qt::Key_Ograve, u"ò"},       NamedKey{Qt::Key_Igrave, u"ì"},
     NamedKey{Qt::Key_Egrave, u"È"},       NamedKey{Qt::Key_ssharp, u"ß"},
-    NamedKey{Qt::Key_EuroSign, u"€"},     NamedKey{Qt::Key_unknown, u"中"},
-    NamedKey{Qt::Key_unknown, u"😀"},     NamedKey{Qt::Key_unknown, u"e\u0301"},
+    NamedKey{Qt::Key_currency, u"€"},     NamedKey{Qt::Key_unknown, u"中"},
+    NamedKey{Qt::Key_unknown, u"😀"},      NamedKey{Qt::Key_unknown, u"e\u0301"},
     NamedKey{Qt::Key_unknown, u"\u0661"}, NamedKey{Qt::Key_unknown, u"\uff15"},
     NamedKey{Qt::Key_unknown, u"\u00b2"}, NamedKey{Qt::Key_Dead_Grave, u""},
 };
 
 constexpr std::array kPasteTexts{u"12", u"7a", u"3\n4", u"€5", u"٣", u"0000000000"};
 
+// The activation reasons come from switchActivation, through Qt's own path.
 constexpr std::array kFocusReasons{
-    Qt::MouseFocusReason,        Qt::TabFocusReason,      Qt::BacktabFocusReason,
-    Qt::ActiveWindowFocusReason, Qt::PopupFocusReason,    Qt::ShortcutFocusReason,
-    Qt::MenuBarFocusReason,      Qt::OtherFocusReason,
+    Qt::MouseFocusReason,    Qt::TabFocusReason,   Qt::BacktabFocusReason,
+    Qt::ShortcutFocusReason, Qt::OtherFocusReason,
 };
 
-constexpr std::array kButtons{Qt::LeftButton, Qt::LeftButton, Qt::LeftButton, Qt::RightButton,
-                              Qt::MiddleButton, Qt::BackButton};
+constexpr std::array kButtons{Qt::LeftButton,  Qt::LeftButton,   Qt::LeftButton,
+                              Qt::RightButton, Qt::MiddleButton, Qt::BackButton};
 
 }  // namespace
 
@@ -144,9 +144,15 @@ void RandomEvents::attemptPaste() {
         clipboard->setText(text, QClipboard::Selection);
     }
     switch (below(4)) {
-        case 0: window_.typeKey(Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16")); break;
-        case 1: window_.typeKey(Qt::Key_Insert, Qt::ShiftModifier, QString()); break;
-        case 2: window_.typeKey(Qt::Key_Paste, Qt::NoModifier, QString()); break;
+        case 0:
+            window_.typeKey(Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16"));
+            break;
+        case 1:
+            window_.typeKey(Qt::Key_Insert, Qt::ShiftModifier, QString());
+            break;
+        case 2:
+            window_.typeKey(Qt::Key_Paste, Qt::NoModifier, QString());
+            break;
         default: {
             TextBox& box = window_.form().textBox(1 + below(4));
             QWidget* widget = window_.widgetFor(box);
@@ -159,21 +165,31 @@ void RandomEvents::attemptPaste() {
 
 void RandomEvents::moveFocus() {
     const int choice = below(10);
+    const Qt::FocusReason reason = kFocusReasons[below(int(kFocusReasons.size()))];
+    QWidget* target = nullptr;
     if (choice == 0) {
         if (QWidget* focus = QApplication::focusWidget()) {
+            window_.note(QStringLiteral("focus cleared from ") + focus->objectName());
             focus->clearFocus();
         }
     } else if (choice == 1) {
-        window_.window().setFocus(kFocusReasons[below(int(kFocusReasons.size()))]);
+        target = &window_.window();
     } else {
-        QWidget* box = window_.widgetFor(window_.form().textBox(1 + below(4)));
-        box->setFocus(kFocusReasons[below(int(kFocusReasons.size()))]);
+        target = window_.widgetFor(window_.form().textBox(1 + below(4)));
+    }
+    if (target != nullptr) {
+        window_.note(QStringLiteral("focus to %1, reason %2")
+                         .arg(target->objectName().isEmpty() ? QStringLiteral("window")
+                                                             : target->objectName())
+                         .arg(int(reason)));
+        target->setFocus(reason);
     }
     window_.settle();
 }
 
 // Another window takes the activation, then the game window gets it back.
 void RandomEvents::switchActivation() {
+    window_.note(QStringLiteral("another window activated, then the game window again"));
     if (!otherWindow_) {
         otherWindow_ = std::make_unique<QWidget>();
         otherWindow_->resize(40, 40);

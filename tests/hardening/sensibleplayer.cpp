@@ -60,9 +60,10 @@ bool SensiblePlayer::step() {
         typeTowards(totalPlan_, finalBox.text());
         return true;
     }
+    // Before the first game the answer boxes are open, but no operation is on show.
     for (const PlayerBinding& player : kPlayers) {
         TextBox& box = form.textBox(player.answerBox);
-        if (!box.enabled() || !box.visible()) {
+        if (s.caso == 0 || !box.enabled() || !box.visible()) {
             continue;
         }
         if (window_.focusedBox() != &box) {

@@ -7,9 +7,13 @@
 
 namespace brivolo::hardening {
 
-WindowUnderTest::WindowUnderTest(std::uint64_t seed) : seed_(seed) { open(); }
+WindowUnderTest::WindowUnderTest(std::uint64_t seed) : seed_(seed) {
+    open();
+}
 
-WindowUnderTest::~WindowUnderTest() { close(); }
+WindowUnderTest::~WindowUnderTest() {
+    close();
+}
 
 void WindowUnderTest::open() {
     random_ = std::make_unique<test::ScriptedRandom>(seed_ + std::uint64_t(windowsOpened_));
@@ -34,6 +38,7 @@ void WindowUnderTest::close() {
 }
 
 void WindowUnderTest::reopen() {
+    note(QStringLiteral("window reopened"));
     close();
     open();
 }
@@ -47,13 +52,38 @@ void WindowUnderTest::settle() {
     }
 }
 
+namespace {
+
+QString describeWidget(const QWidget* widget) {
+    return widget == nullptr ? QStringLiteral("nothing") : widget->objectName();
+}
+
+}  // namespace
+
+void WindowUnderTest::note(const QString& delivery) {
+    constexpr int kKept = 16;
+    recent_.append(delivery);
+    if (recent_.size() > kKept) {
+        recent_.removeFirst();
+    }
+}
+
 void WindowUnderTest::clickAt(QPoint windowPoint, Qt::MouseButton button, bool doubleClick) {
-    QTest::mouseEvent(doubleClick ? QTest::MouseDClick : QTest::MouseClick,
-                      window_->windowHandle(), button, Qt::NoModifier, windowPoint);
+    note(QStringLiteral("%1 button %2 at (%3,%4) over %5")
+             .arg(doubleClick ? QStringLiteral("double click") : QStringLiteral("click"))
+             .arg(int(button))
+             .arg(windowPoint.x())
+             .arg(windowPoint.y())
+             .arg(describeWidget(window_->childAt(windowPoint))));
+    QTest::mouseEvent(doubleClick ? QTest::MouseDClick : QTest::MouseClick, window_->windowHandle(),
+                      button, Qt::NoModifier, windowPoint);
     settle();
 }
 
 void WindowUnderTest::clickWidget(QWidget* widget, QPoint point, Qt::MouseButton button) {
+    note(QStringLiteral("click button %1 straight onto %2")
+             .arg(int(button))
+             .arg(describeWidget(widget)));
     const QPointF local(point);
     const QPointF global(widget->mapToGlobal(point));
     QMouseEvent press(QEvent::MouseButtonPress, local, local, global, button, button,
@@ -78,12 +108,19 @@ void WindowUnderTest::clickControl(const Control& control) {
 
 void WindowUnderTest::sendKey(bool press, int key, Qt::KeyboardModifiers modifiers,
                               const QString& text, bool autoRepeat) {
+    note(QStringLiteral("%1 key %2 text \"%3\" modifiers %4%5 to %6")
+             .arg(press ? QStringLiteral("press") : QStringLiteral("release"))
+             .arg(key, 0, 16)
+             .arg(text.toHtmlEscaped())
+             .arg(int(modifiers), 0, 16)
+             .arg(autoRepeat ? QStringLiteral(" repeated") : QString())
+             .arg(describeWidget(QApplication::focusWidget())));
     QWindow* target = QGuiApplication::focusWindow();
     if (target == nullptr) {
         target = window_->windowHandle();
     }
-    qt_handleKeyEvent(target, press ? QEvent::KeyPress : QEvent::KeyRelease, key, modifiers,
-                      text, autoRepeat, 1);
+    qt_handleKeyEvent(target, press ? QEvent::KeyPress : QEvent::KeyRelease, key, modifiers, text,
+                      autoRepeat, 1);
     settle();
 }
 
@@ -96,7 +133,7 @@ void WindowUnderTest::typeCharacter(char character) {
     if (character == '\b') {
         typeKey(Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
     } else {
-        typeKey(Qt::Key_0 + (character - '0'), Qt::NoModifier, QString(QChar(character)));
+        typeKey(Qt::Key_0 + (character - '0'), Qt::NoModifier, QString(QLatin1Char(character)));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -53,16 +54,21 @@ public:
     void sendKey(bool press, int key, Qt::KeyboardModifiers modifiers, const QString& text,
                  bool autoRepeat);
     void typeKey(int key, Qt::KeyboardModifiers modifiers, const QString& text);
-    void typeCharacter(char character);
+    void typeCharacter(char character);  // a digit, or '\b' for Backspace
 
     // The text box whose widget has the keyboard focus, if any.
     TextBox* focusedBox();
+
+    // The last few deliveries, oldest first, to tell what led to a failure.
+    void note(const QString& delivery);
+    QString recentDeliveries() const { return recent_.join(QStringLiteral(" | ")); }
 
 private:
     void open();
     void close();
 
     std::uint64_t seed_;
+    QStringList recent_;
     int windowsOpened_ = 0;
     AssetStore assets_;
     std::unique_ptr<test::ScriptedRandom> random_;

@@ -1,0 +1,17 @@
+#include "envcount.h"
+
+#include <cstdlib>
+
+namespace brivolo::hardening {
+
+long countFromEnvironment(const char* name, long fallback) {
+    const char* value = std::getenv(name);
+    if (value == nullptr || *value == '\0') {
+        return fallback;
+    }
+    char* end = nullptr;
+    const long parsed = std::strtol(value, &end, 10);
+    return (*end == '\0' && parsed > 0) ? parsed : fallback;
+}
+
+}  // namespace brivolo::hardening
