@@ -113,11 +113,15 @@ QImage AssetStore::renderDrawing(std::string_view drawing, QSize deviceSize) {
 }
 
 QCursor AssetStore::handCursor(qreal devicePixelRatio) {
+    if (auto found = cursors_.find(devicePixelRatio); found != cursors_.end()) {
+        return *found;
+    }
     const QSize size(int(std::lround(kHandPointer.width * devicePixelRatio)),
                      int(std::lround(kHandPointer.height * devicePixelRatio)));
     QPixmap pixmap = QPixmap::fromImage(renderDrawing(kHandPointer.drawing, size));
     pixmap.setDevicePixelRatio(devicePixelRatio);
-    return QCursor(pixmap, kHandPointer.hotspotX, kHandPointer.hotspotY);
+    return *cursors_.insert(devicePixelRatio,
+                            QCursor(pixmap, kHandPointer.hotspotX, kHandPointer.hotspotY));
 }
 
 }  // namespace brivolo

@@ -38,6 +38,7 @@ private:
 
     QHash<QString, std::shared_ptr<QSvgRenderer>> renderers_;
     QHash<QString, QPixmap> pixmaps_;
+    QHash<qreal, QCursor> cursors_;
 };
 
 }  // namespace brivolo

@@ -166,7 +166,21 @@ void FormWindow::propertyChanged(const Control& control, Property property) {
                 QString::fromStdString(static_cast<const TextBox&>(control).text()));
             break;
     }
-    updateSpokenTexts(form_, *this);
+    scheduleSpokenTexts();
+}
+
+void FormWindow::scheduleSpokenTexts() {
+    if (spokenTextsScheduled_) {
+        return;
+    }
+    spokenTextsScheduled_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            spokenTextsScheduled_ = false;
+            updateSpokenTexts(form_, *this);
+        },
+        Qt::QueuedConnection);
 }
 
 void FormWindow::paintEvent(QPaintEvent*) {

@@ -31,6 +31,11 @@ protected:
 
 private:
     QWidget* createWidget(Control& control);
+    // The texts a screen reader speaks follow the controls once a handler has finished,
+    // not after each of the many properties it sets.
+    void scheduleSpokenTexts();
+
+    bool spokenTextsScheduled_ = false;
 
     Form1& form_;
     AssetStore& assets_;

@@ -3,7 +3,7 @@
 
 #include "app/form1.h"
 #include "assetstore.h"
-#include "dist/toolkittranslation.h"
+#include "toolkittranslation.h"
 #include "fonts.h"
 #include "formwindow.h"
 #include "game/randomsource.h"
@@ -13,6 +13,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("brivolo"));
     QApplication::setApplicationVersion(QStringLiteral(BRIVOLO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(BRIVOLO_APP_ID));
+    // A steady caret: nothing in the program ticks while the children think.
+    QApplication::setCursorFlashTime(0);
     brivolo::installToolkitTranslation(app);
     brivolo::loadGameFonts();
 

@@ -75,9 +75,19 @@ void TextBoxWidget::keyReleaseEvent(QKeyEvent* event) {
 
 void TextBoxWidget::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) {
+    const bool returning = focusedInInactiveWindow_ &&
+                           (event->reason() == Qt::ActiveWindowFocusReason ||
+                            event->reason() == Qt::PopupFocusReason);
+    focusedInInactiveWindow_ = false;
+    if (!returning) {
         dispatch([&] { form_.gotFocus(box_); });
     }
+}
+
+void TextBoxWidget::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    focusedInInactiveWindow_ = event->reason() == Qt::ActiveWindowFocusReason ||
+                               event->reason() == Qt::PopupFocusReason;
 }
 
 // The middle button pastes the X11 selection: swallow it.

@@ -24,6 +24,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
@@ -31,6 +32,9 @@ protected:
 private:
     Form1& form_;
     TextBox& box_;
+    // The box held the focus when its window was deactivated: getting it back with the
+    // window is no new GotFocus.
+    bool focusedInInactiveWindow_ = false;
 };
 
 }  // namespace brivolo

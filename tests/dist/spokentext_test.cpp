@@ -84,6 +84,7 @@ QAccessible::State SpokenTextTest::state(const QString& control) const {
 
 void SpokenTextTest::newGame() {
     form_->click(form_->image(70));
+    QCoreApplication::processEvents();  // the spoken texts follow once the handler is done
 }
 
 void SpokenTextTest::nextOperation() {

@@ -12,7 +12,7 @@
 #include "app/qt/assetstore.h"
 #include "app/qt/fonts.h"
 #include "app/qt/formwindow.h"
-#include "dist/toolkittranslation.h"
+#include "app/qt/toolkittranslation.h"
 #include "support/fakes.h"
 
 using namespace brivolo;
