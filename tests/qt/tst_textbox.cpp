@@ -140,6 +140,29 @@ private Q_SLOTS:
         QVERIFY(f.image(70)->isEnabled());
     }
 
+    void theFinalBoxGetsItsFirstFocusWithTheWindowToo() {
+        WindowFixture f;
+        QVERIFY(f.showActive());
+        f.clickImage(70);
+        for (int k = 1; k <= kOperationsPerGame; ++k) {
+            f.clickImage(3);
+            typeInto(QStringLiteral("99"));
+        }
+        QWidget* total = f.box(4);
+        QVERIFY(total->isEnabled());
+        // The window comes back to the front and the toolkit puts the focus into the box.
+        QFocusEvent comingBack(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+        QApplication::sendEvent(total, &comingBack);
+        QVERIFY(!f.form.state().totgelati.isEmpty());
+        QCOMPARE(f.form.state().totoperazioni, 0.0f);
+        // Leaving with the window and coming back is not a new GotFocus.
+        f.form.state().totoperazioni = 5;
+        QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        QApplication::sendEvent(total, &away);
+        QApplication::sendEvent(total, &comingBack);
+        QCOMPARE(f.form.state().totoperazioni, 5.0f);
+    }
+
     void theQuitSunAndDisabledButtons() {
         WindowFixture f;
         QVERIFY(f.showActive());
