@@ -4,13 +4,25 @@
 
 namespace brivolo {
 
-void Form1::Text1_KeyPress(short& keyAscii) { filterAnswerKey(keyAscii); }
-void Form1::Text2_KeyPress(short& keyAscii) { filterAnswerKey(keyAscii); }
-void Form1::Text3_KeyPress(short& keyAscii) { filterAnswerKey(keyAscii); }
+void Form1::Text1_KeyPress(short& keyAscii) {
+    filterAnswerKey(keyAscii);
+}
+void Form1::Text2_KeyPress(short& keyAscii) {
+    filterAnswerKey(keyAscii);
+}
+void Form1::Text3_KeyPress(short& keyAscii) {
+    filterAnswerKey(keyAscii);
+}
 
-void Form1::Text1_KeyUp(int, int) { checkAnswer(kGreen); }
-void Form1::Text2_KeyUp(int, int) { checkAnswer(kRed); }
-void Form1::Text3_KeyUp(int, int) { checkAnswer(kLightBlue); }
+void Form1::Text1_KeyUp(int, int) {
+    checkAnswer(kGreen);
+}
+void Form1::Text2_KeyUp(int, int) {
+    checkAnswer(kRed);
+}
+void Form1::Text3_KeyUp(int, int) {
+    checkAnswer(kLightBlue);
+}
 
 // Judges the answer once it has as many characters as the expected result.
 void Form1::checkAnswer(const PlayerBinding& player) {

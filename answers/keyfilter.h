@@ -9,7 +9,8 @@ inline constexpr short kBackspace = 8;
 // Lets through Backspace and the digits "0" to "9"; any other character code becomes 0,
 // which discards the character before it reaches the box.
 constexpr void filterAnswerKey(short& characterCode) {
-    const bool passes = characterCode == kBackspace || (characterCode >= '0' && characterCode <= '9');
+    const bool passes =
+        characterCode == kBackspace || (characterCode >= '0' && characterCode <= '9');
     if (!passes) {
         characterCode = 0;
     }

@@ -38,11 +38,16 @@ Form1::Form1(RandomSource& random, WindowHost& host) : random_(random), host_(ho
 
 Control& Form1::control(ControlKind kind, int number) {
     switch (kind) {
-        case ControlKind::Picture: return image(number);
-        case ControlKind::Label: return label(number);
-        case ControlKind::TextBox: return textBox(number);
-        case ControlKind::Line: return line(number);
-        case ControlKind::Shape: return shape(number);
+        case ControlKind::Picture:
+            return image(number);
+        case ControlKind::Label:
+            return label(number);
+        case ControlKind::TextBox:
+            return textBox(number);
+        case ControlKind::Line:
+            return line(number);
+        case ControlKind::Shape:
+            return shape(number);
     }
     throw std::invalid_argument("unknown control kind");
 }
@@ -69,10 +74,17 @@ void Form1::click(const Picture& picture) {
         return;
     }
     switch (picture.number()) {
-        case 3: Image3_Click(); break;
-        case 70: Image70_Click(); break;
-        case 88: Image88_Click(); break;
-        default: break;
+        case 3:
+            Image3_Click();
+            break;
+        case 70:
+            Image70_Click();
+            break;
+        case 88:
+            Image88_Click();
+            break;
+        default:
+            break;
     }
 }
 
@@ -81,11 +93,20 @@ void Form1::keyPress(const TextBox& box, short& characterCode) {
         return;
     }
     switch (box.number()) {
-        case 1: Text1_KeyPress(characterCode); break;
-        case 2: Text2_KeyPress(characterCode); break;
-        case 3: Text3_KeyPress(characterCode); break;
-        case 4: Text4_KeyPress(characterCode); break;
-        default: break;
+        case 1:
+            Text1_KeyPress(characterCode);
+            break;
+        case 2:
+            Text2_KeyPress(characterCode);
+            break;
+        case 3:
+            Text3_KeyPress(characterCode);
+            break;
+        case 4:
+            Text4_KeyPress(characterCode);
+            break;
+        default:
+            break;
     }
 }
 
@@ -94,11 +115,20 @@ void Form1::keyUp(const TextBox& box, int keyCode, int shift) {
         return;
     }
     switch (box.number()) {
-        case 1: Text1_KeyUp(keyCode, shift); break;
-        case 2: Text2_KeyUp(keyCode, shift); break;
-        case 3: Text3_KeyUp(keyCode, shift); break;
-        case 4: Text4_KeyUp(keyCode, shift); break;
-        default: break;
+        case 1:
+            Text1_KeyUp(keyCode, shift);
+            break;
+        case 2:
+            Text2_KeyUp(keyCode, shift);
+            break;
+        case 3:
+            Text3_KeyUp(keyCode, shift);
+            break;
+        case 4:
+            Text4_KeyUp(keyCode, shift);
+            break;
+        default:
+            break;
     }
 }
 

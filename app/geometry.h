@@ -15,8 +15,8 @@ struct Rect {
     int width = 0;
     int height = 0;
 
-    constexpr int right() const { return left + width; }    // first column outside
-    constexpr int bottom() const { return top + height; }   // first row outside
+    constexpr int right() const { return left + width; }   // first column outside
+    constexpr int bottom() const { return top + height; }  // first row outside
     constexpr bool contains(Point p) const {
         return p.x >= left && p.x < right() && p.y >= top && p.y < bottom();
     }

@@ -9,31 +9,57 @@ namespace {
 
 constexpr ControlSpec picture(int number, int rank, Rect rect, Asset asset,
                               std::string_view tooltip = {}, Cursor cursor = Cursor::Arrow) {
-    return {.kind = ControlKind::Picture, .number = number, .stackRank = rank, .rect = rect,
-            .asset = asset, .tooltip = tooltip, .cursor = cursor};
+    return {.kind = ControlKind::Picture,
+            .number = number,
+            .stackRank = rank,
+            .rect = rect,
+            .asset = asset,
+            .tooltip = tooltip,
+            .cursor = cursor};
 }
 
 constexpr ControlSpec label(int number, int rank, Rect rect, std::string_view caption,
                             FontSize font, Paint fore, Paint back, int tabIndex) {
-    return {.kind = ControlKind::Label, .number = number, .stackRank = rank, .rect = rect,
-            .caption = caption, .font = font, .fore = fore, .back = back, .tabIndex = tabIndex};
+    return {.kind = ControlKind::Label,
+            .number = number,
+            .stackRank = rank,
+            .rect = rect,
+            .caption = caption,
+            .font = font,
+            .fore = fore,
+            .back = back,
+            .tabIndex = tabIndex};
 }
 
 constexpr ControlSpec textBox(int number, int rank, Rect rect, FontSize font, Paint back,
                               int tabIndex) {
-    return {.kind = ControlKind::TextBox, .number = number, .stackRank = rank, .rect = rect,
-            .font = font, .fore = Paint::Blue, .back = back, .tabIndex = tabIndex};
+    return {.kind = ControlKind::TextBox,
+            .number = number,
+            .stackRank = rank,
+            .rect = rect,
+            .font = font,
+            .fore = Paint::Blue,
+            .back = back,
+            .tabIndex = tabIndex};
 }
 
 constexpr ControlSpec line(int number, int rank, Point from, Point to) {
     const Rect box{std::min(from.x, to.x), std::min(from.y, to.y), std::abs(to.x - from.x),
                    std::abs(to.y - from.y)};
-    return {.kind = ControlKind::Line, .number = number, .stackRank = rank, .rect = box,
-            .from = from, .to = to, .fore = Paint::Blue};
+    return {.kind = ControlKind::Line,
+            .number = number,
+            .stackRank = rank,
+            .rect = box,
+            .from = from,
+            .to = to,
+            .fore = Paint::Blue};
 }
 
 constexpr ControlSpec shape(int number, int rank, Rect rect) {
-    return {.kind = ControlKind::Shape, .number = number, .stackRank = rank, .rect = rect,
+    return {.kind = ControlKind::Shape,
+            .number = number,
+            .stackRank = rank,
+            .rect = rect,
             .fore = Paint::Blue};
 }
 
@@ -97,26 +123,16 @@ struct ProgressElement {
 
 // Element k of the progress row is entry k - 1; the sun sinks along it to the horizon.
 constexpr std::array<ProgressElement, kRowLength> kProgressRow{{
-    {118, {392, 16, 130, 130}, Asset::Sun},
-    {119, {381, 27, 130, 130}, Asset::Sun},
-    {29, {370, 40, 130, 130}, Asset::Sun},
-    {28, {360, 48, 130, 130}, Asset::Sun},
-    {27, {349, 64, 130, 130}, Asset::Sun},
-    {26, {338, 70, 130, 130}, Asset::Sun},
-    {25, {327, 81, 130, 130}, Asset::Sun},
-    {24, {316, 96, 130, 130}, Asset::Sun},
-    {23, {306, 104, 130, 130}, Asset::Sun},
-    {22, {295, 113, 130, 130}, Asset::Sun},
-    {21, {284, 124, 130, 130}, Asset::Sun},
-    {20, {273, 135, 130, 130}, Asset::Sun},
-    {19, {262, 152, 130, 130}, Asset::Sun},
-    {18, {252, 163, 130, 130}, Asset::Sun},
-    {17, {241, 174, 130, 130}, Asset::Sun},
-    {16, {230, 184, 130, 130}, Asset::SunSetting1},
-    {15, {219, 195, 130, 130}, Asset::SunSetting2},
-    {14, {208, 206, 130, 89}, Asset::SunSetting3},
-    {13, {198, 217, 130, 69}, Asset::SunSetting4},
-    {12, {187, 232, 130, 56}, Asset::SunSetting5},
+    {118, {392, 16, 130, 130}, Asset::Sun},         {119, {381, 27, 130, 130}, Asset::Sun},
+    {29, {370, 40, 130, 130}, Asset::Sun},          {28, {360, 48, 130, 130}, Asset::Sun},
+    {27, {349, 64, 130, 130}, Asset::Sun},          {26, {338, 70, 130, 130}, Asset::Sun},
+    {25, {327, 81, 130, 130}, Asset::Sun},          {24, {316, 96, 130, 130}, Asset::Sun},
+    {23, {306, 104, 130, 130}, Asset::Sun},         {22, {295, 113, 130, 130}, Asset::Sun},
+    {21, {284, 124, 130, 130}, Asset::Sun},         {20, {273, 135, 130, 130}, Asset::Sun},
+    {19, {262, 152, 130, 130}, Asset::Sun},         {18, {252, 163, 130, 130}, Asset::Sun},
+    {17, {241, 174, 130, 130}, Asset::Sun},         {16, {230, 184, 130, 130}, Asset::SunSetting1},
+    {15, {219, 195, 130, 130}, Asset::SunSetting2}, {14, {208, 206, 130, 89}, Asset::SunSetting3},
+    {13, {198, 217, 130, 69}, Asset::SunSetting4},  {12, {187, 232, 130, 56}, Asset::SunSetting5},
 }};
 
 constexpr int kQuitElement = 20;
@@ -163,15 +179,22 @@ constexpr std::array<ControlSpec, kControlCount> kLayout = buildLayout();
 
 }  // namespace
 
-const std::array<ControlSpec, kControlCount>& layout() { return kLayout; }
+const std::array<ControlSpec, kControlCount>& layout() {
+    return kLayout;
+}
 
 std::string_view kindPrefix(ControlKind kind) {
     switch (kind) {
-        case ControlKind::Picture: return "Image";
-        case ControlKind::Label: return "Label";
-        case ControlKind::TextBox: return "Text";
-        case ControlKind::Line: return "Line";
-        case ControlKind::Shape: return "Shape";
+        case ControlKind::Picture:
+            return "Image";
+        case ControlKind::Label:
+            return "Label";
+        case ControlKind::TextBox:
+            return "Text";
+        case ControlKind::Line:
+            return "Line";
+        case ControlKind::Shape:
+            return "Shape";
     }
     return {};
 }
@@ -182,26 +205,38 @@ std::string controlName(ControlKind kind, int number) {
 
 double pointSize(FontSize size) {
     switch (size) {
-        case FontSize::Small: return 14.25;
-        case FontSize::Medium: return 24.0;
-        case FontSize::Large: return 36.0;
-        case FontSize::None: break;
+        case FontSize::Small:
+            return 14.25;
+        case FontSize::Medium:
+            return 24.0;
+        case FontSize::Large:
+            return 36.0;
+        case FontSize::None:
+            break;
     }
     return 0.0;
 }
 
-int pixelSize(FontSize size) { return static_cast<int>(pointSize(size) * 96.0 / 72.0 + 0.5); }
+int pixelSize(FontSize size) {
+    return static_cast<int>(pointSize(size) * 96.0 / 72.0 + 0.5);
+}
 
 Rgb rgb(Paint paint) {
     switch (paint) {
-        case Paint::Blue: return {0, 0, 255};
-        case Paint::Cyan: return {0, 255, 255};
-        case Paint::Green: return {0, 255, 0};
-        case Paint::Red: return {255, 0, 0};
-        case Paint::White: return {255, 255, 255};
+        case Paint::Blue:
+            return {0, 0, 255};
+        case Paint::Cyan:
+            return {0, 255, 255};
+        case Paint::Green:
+            return {0, 255, 0};
+        case Paint::Red:
+            return {255, 0, 0};
+        case Paint::White:
+            return {255, 255, 255};
         case Paint::None:
         case Paint::Transparent:
-        case Paint::SystemWindow: break;
+        case Paint::SystemWindow:
+            break;
     }
     throw std::invalid_argument("paint has no fixed colour");
 }

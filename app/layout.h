@@ -29,7 +29,7 @@ inline constexpr int kNoTabIndex = -1;
 // One control of the window as laid out. Lines use `from` and `to`; every other kind `rect`.
 struct ControlSpec {
     ControlKind kind = ControlKind::Picture;
-    int number = 0;  // Image3 is {Picture, 3}
+    int number = 0;     // Image3 is {Picture, 3}
     int stackRank = 0;  // 1 is in front of everything
     Rect rect{};
     Point from{};

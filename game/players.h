@@ -20,12 +20,16 @@ struct PlayerBinding {
 };
 
 inline constexpr std::array<PlayerBinding, 3> kPlayers{{
-    {1, 1, 2, {3, 4}, &GameState::gelatoverde, &GameState::gelativerdi, &GameState::numeroverdi,
-     5},
-    {2, 2, 3, {5, 6}, &GameState::gelatorosso, &GameState::gelatirossi, &GameState::numerorossi,
-     7},
-    {3, 3, 4, {7, 8}, &GameState::gelatoazzurro, &GameState::gelatiazzurri,
-     &GameState::numeroazzurri, 9},
+    {1, 1, 2, {3, 4}, &GameState::gelatoverde, &GameState::gelativerdi, &GameState::numeroverdi, 5},
+    {2, 2, 3, {5, 6}, &GameState::gelatorosso, &GameState::gelatirossi, &GameState::numerorossi, 7},
+    {3,
+     3,
+     4,
+     {7, 8},
+     &GameState::gelatoazzurro,
+     &GameState::gelatiazzurri,
+     &GameState::numeroazzurri,
+     9},
 }};
 
 inline constexpr const PlayerBinding& kGreen = kPlayers[0];

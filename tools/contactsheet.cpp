@@ -36,7 +36,8 @@ void checkerboard(QPainter& p, const QRect& area) {
 
 int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("contact-sheet.png");
+    const QString out =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("contact-sheet.png");
     AssetStore store;
     std::vector<Entry> entries;
     for (const AssetSpec& spec : kAssets) {
@@ -49,7 +50,8 @@ int main(int argc, char* argv[]) {
                        store.renderDrawing(kHandPointer.drawing, hand),
                        store.renderDrawing(kHandPointer.drawing, hand * 2)});
     const QSize icon(64, 64);
-    entries.push_back({QStringLiteral("program icon"), icon, store.renderDrawing(kProgramIcon, icon),
+    entries.push_back({QStringLiteral("program icon"), icon,
+                       store.renderDrawing(kProgramIcon, icon),
                        store.renderDrawing(kProgramIcon, icon * 2)});
 
     // Shelf layout: entries side by side, a new row when the sheet is full.
@@ -76,7 +78,10 @@ int main(int argc, char* argv[]) {
         p.fillRect(cell, QColor(240, 240, 240));
         p.setPen(Qt::black);
         p.drawText(cell.adjusted(kMargin, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop,
-                   QStringLiteral("%1  %2 x %3  (1x, 2x)").arg(e.name).arg(e.size.width()).arg(e.size.height()));
+                   QStringLiteral("%1  %2 x %3  (1x, 2x)")
+                       .arg(e.name)
+                       .arg(e.size.width())
+                       .arg(e.size.height()));
         const QPoint one = cell.topLeft() + QPoint(kMargin, kCaption + kMargin);
         const QPoint two = one + QPoint(e.oneX.width() + kMargin, 0);
         checkerboard(p, QRect(one, e.oneX.size()));

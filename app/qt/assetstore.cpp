@@ -84,15 +84,15 @@ QImage AssetStore::render(Asset asset, QSize deviceSize) {
 
 QImage AssetStore::image(Asset asset, qreal scale) {
     const AssetSpec& spec = assetSpec(asset);
-    return render(asset, QSize(int(std::lround(spec.width * scale)),
-                               int(std::lround(spec.height * scale))));
+    return render(
+        asset, QSize(int(std::lround(spec.width * scale)), int(std::lround(spec.height * scale))));
 }
 
 QPixmap AssetStore::pixmap(Asset asset, QSize logicalSize, qreal devicePixelRatio) {
     const QSize deviceSize(int(std::ceil(logicalSize.width() * devicePixelRatio - 0.01)),
                            int(std::ceil(logicalSize.height() * devicePixelRatio - 0.01)));
-    const QString key = QStringLiteral("%1/%2x%3").arg(int(asset)).arg(deviceSize.width())
-                            .arg(deviceSize.height());
+    const QString key =
+        QStringLiteral("%1/%2x%3").arg(int(asset)).arg(deviceSize.width()).arg(deviceSize.height());
     auto found = pixmaps_.find(key);
     if (found != pixmaps_.end()) {
         return *found;

@@ -31,17 +31,25 @@ QString toQString(std::string_view text) {
 
 QString describe(const Control& control) {
     switch (control.kind()) {
-        case ControlKind::Picture: return toQString(assetSpec(control.spec().asset).description);
+        case ControlKind::Picture:
+            return toQString(assetSpec(control.spec().asset).description);
         case ControlKind::TextBox:
             switch (control.number()) {
-                case 1: return QStringLiteral("Risposta del nipotino verde");
-                case 2: return QStringLiteral("Risposta del nipotino rosso");
-                case 3: return QStringLiteral("Risposta del nipotino azzurro");
-                default: return QStringLiteral("Totale dei punti");
+                case 1:
+                    return QStringLiteral("Risposta del nipotino verde");
+                case 2:
+                    return QStringLiteral("Risposta del nipotino rosso");
+                case 3:
+                    return QStringLiteral("Risposta del nipotino azzurro");
+                default:
+                    return QStringLiteral("Totale dei punti");
             }
-        case ControlKind::Line: return QStringLiteral("Punta del fumetto");
-        case ControlKind::Shape: return QStringLiteral("Fumetto");
-        case ControlKind::Label: break;
+        case ControlKind::Line:
+            return QStringLiteral("Punta del fumetto");
+        case ControlKind::Shape:
+            return QStringLiteral("Fumetto");
+        case ControlKind::Label:
+            break;
     }
     return {};
 }
@@ -49,10 +57,9 @@ QString describe(const Control& control) {
 }  // namespace
 
 FormWindow::FormWindow(Form1& form, AssetStore& assets)
-    : QWidget(nullptr,
-              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       form_(form),
       assets_(assets) {
     setWindowTitle(toQString(kCaption));
@@ -85,7 +92,9 @@ FormWindow::FormWindow(Form1& form, AssetStore& assets)
     updateSpokenTexts(form_, *this);
 }
 
-FormWindow::~FormWindow() { form_.setObserver(nullptr); }
+FormWindow::~FormWindow() {
+    form_.setObserver(nullptr);
+}
 
 QWidget* FormWindow::createWidget(Control& control) {
     const ControlSpec& spec = control.spec();
@@ -155,8 +164,12 @@ void FormWindow::propertyChanged(const Control& control, Property property) {
         return;
     }
     switch (property) {
-        case Property::Visible: widget->setVisible(control.visible()); break;
-        case Property::Enabled: widget->setEnabled(control.enabled()); break;
+        case Property::Visible:
+            widget->setVisible(control.visible());
+            break;
+        case Property::Enabled:
+            widget->setEnabled(control.enabled());
+            break;
         case Property::Caption:
             static_cast<QLabel*>(widget)->setText(
                 QString::fromStdString(static_cast<const Label&>(control).caption()));
@@ -185,16 +198,19 @@ void FormWindow::scheduleSpokenTexts() {
 
 void FormWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), QColor(kWindowBackground.red, kWindowBackground.green,
-                                    kWindowBackground.blue));
+    painter.fillRect(
+        rect(), QColor(kWindowBackground.red, kWindowBackground.green, kWindowBackground.blue));
     const AssetSpec& background = assetSpec(Asset::BeachBackground);
     // Drawn at its own size from the origin: the client area crops it, nothing scales it.
-    painter.drawPixmap(0, 0, assets_.pixmap(Asset::BeachBackground,
-                                            QSize(background.width, background.height),
-                                            devicePixelRatioF()));
+    painter.drawPixmap(
+        0, 0,
+        assets_.pixmap(Asset::BeachBackground, QSize(background.width, background.height),
+                       devicePixelRatioF()));
 }
 
-void FormWindow::queueTab() { QCoreApplication::postEvent(this, new QEvent(kTabRequest)); }
+void FormWindow::queueTab() {
+    QCoreApplication::postEvent(this, new QEvent(kTabRequest));
+}
 
 bool FormWindow::event(QEvent* event) {
     if (event->type() == kTabRequest) {

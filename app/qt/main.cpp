@@ -3,10 +3,10 @@
 
 #include "app/form1.h"
 #include "assetstore.h"
-#include "toolkittranslation.h"
 #include "fonts.h"
 #include "formwindow.h"
 #include "game/randomsource.h"
+#include "toolkittranslation.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

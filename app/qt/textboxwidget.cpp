@@ -16,19 +16,22 @@ TextBoxWidget::TextBoxWidget(Form1& form, TextBox& box, QWidget* parent)
     setDragEnabled(false);
     setAttribute(Qt::WA_InputMethodEnabled, false);
     // Last line of defence: whatever path text takes into the box, only digits stay.
-    setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")),
-                                                 this));
+    setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this));
     connect(this, &QLineEdit::textEdited, this,
             [this](const QString& text) { box_.takeEditedText(text.toStdString()); });
 }
 
 std::optional<short> TextBoxWidget::characterCode(const QKeyEvent& event) {
     switch (event.key()) {
-        case Qt::Key_Backspace: return short{8};
+        case Qt::Key_Backspace:
+            return short{8};
         case Qt::Key_Delete:
         case Qt::Key_Tab:
-        case Qt::Key_Backtab: return std::nullopt;
-        default: break;
+        case Qt::Key_Backtab:
+            return std::nullopt;
+        default:
+            break;
     }
     const QString text = event.text();
     if (text.isEmpty()) {
@@ -75,9 +78,9 @@ void TextBoxWidget::keyReleaseEvent(QKeyEvent* event) {
 
 void TextBoxWidget::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    const bool returning = focusedInInactiveWindow_ &&
-                           (event->reason() == Qt::ActiveWindowFocusReason ||
-                            event->reason() == Qt::PopupFocusReason);
+    const bool returning =
+        focusedInInactiveWindow_ &&
+        (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason);
     focusedInInactiveWindow_ = false;
     if (!returning) {
         dispatch([&] { form_.gotFocus(box_); });
@@ -86,8 +89,8 @@ void TextBoxWidget::focusInEvent(QFocusEvent* event) {
 
 void TextBoxWidget::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    focusedInInactiveWindow_ = event->reason() == Qt::ActiveWindowFocusReason ||
-                               event->reason() == Qt::PopupFocusReason;
+    focusedInInactiveWindow_ =
+        event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason;
 }
 
 // The middle button pastes the X11 selection: swallow it.
@@ -107,6 +110,8 @@ void TextBoxWidget::mouseReleaseEvent(QMouseEvent* event) {
     QLineEdit::mouseReleaseEvent(event);
 }
 
-void TextBoxWidget::inputMethodEvent(QInputMethodEvent* event) { event->ignore(); }
+void TextBoxWidget::inputMethodEvent(QInputMethodEvent* event) {
+    event->ignore();
+}
 
 }  // namespace brivolo

@@ -20,7 +20,9 @@ void presentResult(Harness& h, int result) {
     h.clickAbacus();
 }
 
-bool judged(Harness& h) { return !h.form.textBox(1).enabled(); }
+bool judged(Harness& h) {
+    return !h.form.textBox(1).enabled();
+}
 
 }  // namespace
 

@@ -60,8 +60,9 @@ private Q_SLOTS:
         for (int i = 1; i <= 4; ++i) QVERIFY(!f.shape(i).visible() && !f.label(i).visible());
         for (int n = 1; n <= 3; ++n) QCOMPARE(f.textBox(n).text(), std::string());
         QVERIFY(f.textBox(2).visible() && !f.textBox(2).enabled());  // the last player's box
-        QVERIFY(f.image(89).visible() && !f.image(91).visible());   // the hint turns to the calculator
-        QVERIFY(f.image(67).visible());  // no verdict on the empty text
+        QVERIFY(f.image(89).visible() &&
+                !f.image(91).visible());  // the hint turns to the calculator
+        QVERIFY(f.image(67).visible());   // no verdict on the empty text
     }
 
     void totalsAreJudgedByTheirText() {

@@ -19,7 +19,9 @@ const ControlSpec& find(ControlKind kind, int number) {
     throw std::out_of_range(controlName(kind, number));
 }
 
-const ControlSpec& image(int n) { return find(ControlKind::Picture, n); }
+const ControlSpec& image(int n) {
+    return find(ControlKind::Picture, n);
+}
 
 Rect grown(const Rect& r, int by) {
     return {r.left - by, r.top - by, r.width + 2 * by, r.height + 2 * by};
@@ -73,8 +75,9 @@ private Q_SLOTS:
     }
 
     void operationBalloonFramesItsLabelsByEightPixels() {
-        const Rect labels = united({find(ControlKind::Label, 1).rect, find(ControlKind::Label, 2).rect,
-                                    find(ControlKind::Label, 3).rect, find(ControlKind::Label, 4).rect});
+        const Rect labels =
+            united({find(ControlKind::Label, 1).rect, find(ControlKind::Label, 2).rect,
+                    find(ControlKind::Label, 3).rect, find(ControlKind::Label, 4).rect});
         QCOMPARE(find(ControlKind::Shape, 1).rect, grown(labels, 8));
     }
 
@@ -89,8 +92,8 @@ private Q_SLOTS:
         struct Pointer {
             int shape, first, second, speaker;
         };
-        for (const Pointer p : {Pointer{1, 1, 2, 2}, Pointer{2, 3, 4, 1}, Pointer{3, 5, 6, 1},
-                                Pointer{4, 7, 8, 1}}) {
+        for (const Pointer p :
+             {Pointer{1, 1, 2, 2}, Pointer{2, 3, 4, 1}, Pointer{3, 5, 6, 1}, Pointer{4, 7, 8, 1}}) {
             const Rect outline = find(ControlKind::Shape, p.shape).rect;
             const ControlSpec& a = find(ControlKind::Line, p.first);
             const ControlSpec& b = find(ControlKind::Line, p.second);
@@ -192,7 +195,8 @@ private Q_SLOTS:
         std::set<int> indices;
         std::vector<std::pair<int, int>> boxes;
         for (const ControlSpec& spec : layout()) {
-            const bool focusable = spec.kind == ControlKind::Label || spec.kind == ControlKind::TextBox;
+            const bool focusable =
+                spec.kind == ControlKind::Label || spec.kind == ControlKind::TextBox;
             QCOMPARE(spec.tabIndex != kNoTabIndex, focusable);
             if (focusable) {
                 QVERIFY(indices.insert(spec.tabIndex).second);

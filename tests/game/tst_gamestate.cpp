@@ -50,7 +50,8 @@ private Q_SLOTS:
         QVERIFY(failsWithSubscriptError([&] { (void)values[-1]; }));
         QVERIFY(failsWithSubscriptError([&] { (void)values[11]; }));
         QVERIFY(failsWithSubscriptError([&] { (void)values[11.5]; }));  // rounds to 12
-        QVERIFY(failsWithSubscriptError([&] { (void)values[std::numeric_limits<double>::quiet_NaN()]; }));
+        QVERIFY(failsWithSubscriptError(
+            [&] { (void)values[std::numeric_limits<double>::quiet_NaN()]; }));
         QVERIFY(failsWithSubscriptError([&] { (void)values[1e300]; }));
     }
 

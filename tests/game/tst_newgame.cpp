@@ -30,7 +30,8 @@ private Q_SLOTS:
         for (int i = 1; i < 10; ++i) script.push_back(drawing(firstAddends[i]));
         // Phase B: one draw each, scaled by 20 - first addend.
         const std::array<int, 10> secondAddends{0, 19, 14, 0, 16, 7, 1, 18, 10, 15};
-        for (int i = 0; i < 10; ++i) script.push_back(drawing(secondAddends[i], 20 - firstAddends[i]));
+        for (int i = 0; i < 10; ++i)
+            script.push_back(drawing(secondAddends[i], 20 - firstAddends[i]));
         // Phase C: minuends 1..20, one repeat.
         const std::array<int, 10> minuends{20, 1, 2, 15, 9, 11, 6, 13, 17, 10};
         script.push_back(drawing(20, 20, 1));
@@ -106,7 +107,8 @@ private Q_SLOTS:
         }
         const double expected = games * 10.0 / 20.0;
         for (int v = 0; v <= 19; ++v) {
-            QVERIFY2(std::abs(firstAddend[v] - expected) < 0.1 * expected, qPrintable(QString::number(v)));
+            QVERIFY2(std::abs(firstAddend[v] - expected) < 0.1 * expected,
+                     qPrintable(QString::number(v)));
             QVERIFY(std::abs(minuend[v + 1] - expected) < 0.1 * expected);
         }
         QCOMPARE(firstAddend[20], 0);

@@ -99,8 +99,8 @@ private Q_SLOTS:
         script.push_back(0.1);  // addition 10 + 0
         h.random.script(script);
         h.click(70);
-        const std::string expected[4][3] = {{"0", "+", "0"}, {"20", "-", "9"}, {"9", "+", "0"},
-                                            {"10", "+", "0"}};
+        const std::string expected[4][3] = {
+            {"0", "+", "0"}, {"20", "-", "9"}, {"9", "+", "0"}, {"10", "+", "0"}};
         for (const auto& e : expected) {
             h.clickAbacus();
             const Shown shown = operation(h.form);
@@ -117,7 +117,7 @@ private Q_SLOTS:
             std::vector<double> script(40, 0.3);
             for (int k = 0; k < 10; ++k) script[k] = (k + 0.5) / 20;
             for (int k = 20; k < 30; ++k) script[k] = (k - 20 + 0.5) / 20;
-            for (int k = 30; k < 40; ++k) script[k] = 0.0;  // subtrahends 0: no redraws
+            for (int k = 30; k < 40; ++k) script[k] = 0.0;        // subtrahends 0: no redraws
             for (int k = 0; k < 20; ++k) script.push_back(kind);  // always the same kind drawn
             h.random.script(script);
             h.click(70);

@@ -39,8 +39,9 @@ public:
         } else if (action < 85) {
             h.keyWithoutCharacter();
         } else {
-            static constexpr short kCodes[] = {'0', '5', '9', 8, 0, 7, 9, 13, 27, 47, 58, 'a', 'Z',
-                                               127, 128, 0xE0, 0x20AC, -1, -32768, 32767};
+            static constexpr short kCodes[] = {'0', '5',  '9',    8,  0,      7,    9,
+                                               13,  27,   47,     58, 'a',    'Z',  127,
+                                               128, 0xE0, 0x20AC, -1, -32768, 32767};
             h.type(kCodes[pick(int(std::size(kCodes)))]);
         }
         if (h.form.ended()) {
@@ -52,16 +53,21 @@ public:
     std::string brokenInvariant() {
         Harness& h = *harness_;
         const GameState& s = h.form.state();
-        if (s.totoperazioni > 0 && s.add + s.sott != s.totoperazioni) return "add + sott";
-        if (s.add > 10 || s.sott > 10 || s.totoperazioni > 20) return "counter range";
-        if (h.visibleProgressMarkers() > 1) return "more than one marker";
+        if (s.totoperazioni > 0 && s.add + s.sott != s.totoperazioni)
+            return "add + sott";
+        if (s.add > 10 || s.sott > 10 || s.totoperazioni > 20)
+            return "counter range";
+        if (h.visibleProgressMarkers() > 1)
+            return "more than one marker";
         const float scores[3] = {s.numeroverdi, s.numerorossi, s.numeroazzurri};
         for (int p = 0; p < 3; ++p) {
-            if (float(h.visibleCones(kConeRows[p])) != scores[p]) return "cones and score";
+            if (float(h.visibleCones(kConeRows[p])) != scores[p])
+                return "cones and score";
         }
         for (int n = 1; n <= 4; ++n) {
             for (char c : h.form.textBox(n).text()) {
-                if (c < '0' || c > '9') return "non-digit in a box";
+                if (c < '0' || c > '9')
+                    return "non-digit in a box";
             }
         }
         return {};
@@ -97,14 +103,17 @@ private Q_SLOTS:
                 try {
                     player.step();
                 } catch (const std::exception& error) {
-                    QFAIL(qPrintable(QStringLiteral("event %1: %2").arg(player.events).arg(error.what())));
+                    QFAIL(qPrintable(
+                        QStringLiteral("event %1: %2").arg(player.events).arg(error.what())));
                 }
                 const std::string broken = player.brokenInvariant();
                 QVERIFY2(broken.empty(), qPrintable(QStringLiteral("seed %1, event %2: %3")
-                                                        .arg(seed).arg(player.events)
+                                                        .arg(seed)
+                                                        .arg(player.events)
                                                         .arg(QString::fromStdString(broken))));
             }
-            QVERIFY2(player.gamesStarted() > 700, qPrintable(QString::number(player.gamesStarted())));
+            QVERIFY2(player.gamesStarted() > 700,
+                     qPrintable(QString::number(player.gamesStarted())));
         }
     }
 };

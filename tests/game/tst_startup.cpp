@@ -50,7 +50,8 @@ private Q_SLOTS:
     void loadBindsTheRowsAndLeavesElementZeroEmpty() {
         Harness h;
         GameState& s = h.form.state();
-        for (ImageArray* row : {&s.contaoperazioni, &s.gelativerdi, &s.gelatirossi, &s.gelatiazzurri}) {
+        for (ImageArray* row :
+             {&s.contaoperazioni, &s.gelativerdi, &s.gelatirossi, &s.gelatiazzurri}) {
             QVERIFY(!row->isBound(0));
             for (int k = 1; k <= kRowLength; ++k) {
                 QVERIFY(row->isBound(k));
@@ -66,9 +67,9 @@ private Q_SLOTS:
     void loadLeavesTheGameStateZero() {
         Harness h;
         const GameState& s = h.form.state();
-        for (float counter : {s.add, s.sott, s.caso, s.turno, s.totoperazioni, s.gelatoverde,
-                              s.gelatorosso, s.gelatoazzurro, s.numeroverdi, s.numerorossi,
-                              s.numeroazzurri}) {
+        for (float counter :
+             {s.add, s.sott, s.caso, s.turno, s.totoperazioni, s.gelatoverde, s.gelatorosso,
+              s.gelatoazzurro, s.numeroverdi, s.numerorossi, s.numeroazzurri}) {
             QCOMPARE(counter, 0.0f);
         }
         QVERIFY(s.totgelati.isEmpty());

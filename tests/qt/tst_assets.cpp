@@ -21,7 +21,8 @@ std::pair<int, int> drawnRows(const QImage& image) {
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             if (qAlpha(image.pixel(x, y)) > 0) {
-                if (first < 0) first = y;
+                if (first < 0)
+                    first = y;
                 last = y;
                 break;
             }
@@ -69,8 +70,10 @@ private Q_SLOTS:
                 for (int x = 0; x < image.width(); ++x) {
                     const int alpha = qAlpha(image.pixel(x, y));
                     const bool same = onRed.pixel(x, y) == onBlue.pixel(x, y);
-                    if (alpha == 255) QVERIFY(same);
-                    if (alpha == 0) QVERIFY(!same);
+                    if (alpha == 255)
+                        QVERIFY(same);
+                    if (alpha == 0)
+                        QVERIFY(!same);
                 }
             }
         }
@@ -90,7 +93,8 @@ private Q_SLOTS:
             const auto [first, last] = drawnRows(image);
             QCOMPARE(first, r.first);
             QCOMPARE(last, r.last);
-            QCOMPARE(image.copy(0, 0, image.width(), r.last + 1), sun.copy(0, 0, sun.width(), r.last + 1));
+            QCOMPARE(image.copy(0, 0, image.width(), r.last + 1),
+                     sun.copy(0, 0, sun.width(), r.last + 1));
         }
     }
 
@@ -120,16 +124,19 @@ private Q_SLOTS:
         const Asset families[][3] = {{Asset::FishWaiting, Asset::FishHappy, Asset::FishSad},
                                      {Asset::FaceNeutral, Asset::FaceSmiling, Asset::FaceSad}};
         for (const auto& family : families) {
-            const QImage a = store.image(family[0]), b = store.image(family[1]), c = store.image(family[2]);
+            const QImage a = store.image(family[0]), b = store.image(family[1]),
+                         c = store.image(family[2]);
             int same = 0, differing = 0;
             for (int y = 0; y < a.height(); ++y) {
                 for (int x = 0; x < a.width(); ++x) {
-                    QCOMPARE(qAlpha(a.pixel(x, y)) > 0, qAlpha(c.pixel(x, y)) > 0 || qAlpha(a.pixel(x, y)) > 0);
-                    const bool allSame = a.pixel(x, y) == b.pixel(x, y) && b.pixel(x, y) == c.pixel(x, y);
+                    QCOMPARE(qAlpha(a.pixel(x, y)) > 0,
+                             qAlpha(c.pixel(x, y)) > 0 || qAlpha(a.pixel(x, y)) > 0);
+                    const bool allSame =
+                        a.pixel(x, y) == b.pixel(x, y) && b.pixel(x, y) == c.pixel(x, y);
                     (allSame ? same : differing) += 1;
                 }
             }
-            QVERIFY(differing > 0);                 // each mood has a face of its own
+            QVERIFY(differing > 0);                       // each mood has a face of its own
             QVERIFY(differing < (same + differing) / 5);  // on one shared body
         }
     }

@@ -36,8 +36,9 @@ class FormWindowTest : public QObject {
 private Q_SLOTS:
     void windowIsFixedWithItsCaption() {
         WindowFixture f;
-        QCOMPARE(f.window->windowTitle(),
-                 QStringLiteral("ZELTRAMO      Il Numero:  Addizioni e sottrazioni in riga (entro 20)"));
+        QCOMPARE(
+            f.window->windowTitle(),
+            QStringLiteral("ZELTRAMO      Il Numero:  Addizioni e sottrazioni in riga (entro 20)"));
         QCOMPARE(f.window->size(), QSize(792, 566));
         QCOMPARE(f.window->minimumSize(), f.window->maximumSize());
     }
@@ -50,7 +51,8 @@ private Q_SLOTS:
             QCOMPARE(w->objectName(), QString::fromStdString(control->name()));
             const Rect& r = control->spec().rect;
             if (control->kind() == ControlKind::Line) {
-                QVERIFY(w->geometry().contains(QPoint(control->spec().from.x, control->spec().from.y)));
+                QVERIFY(
+                    w->geometry().contains(QPoint(control->spec().from.x, control->spec().from.y)));
                 QVERIFY(w->geometry().contains(QPoint(control->spec().to.x, control->spec().to.y)));
             } else {
                 QCOMPARE(w->geometry(), QRect(r.left, r.top, r.width, r.height));
@@ -80,7 +82,8 @@ private Q_SLOTS:
     void propertyChangesReachTheWidgets() {
         WindowFixture f;
         f.form.label(1).setCaption("17");
-        QCOMPARE(static_cast<QLabel*>(f.widget(ControlKind::Label, 1))->text(), QStringLiteral("17"));
+        QCOMPARE(static_cast<QLabel*>(f.widget(ControlKind::Label, 1))->text(),
+                 QStringLiteral("17"));
         f.form.textBox(2).setText("5");
         QCOMPARE(static_cast<QLineEdit*>(f.box(2))->text(), QStringLiteral("5"));
         f.form.image(71).setVisible(true);
@@ -165,9 +168,9 @@ private Q_SLOTS:
         const QImage shown = region(f.grab(), faces, dpr);
         const QImage native = f.assets.render(Asset::FaceNeutral, faces.size() * dpr);
         // The same picture drawn at 1x and scaled up: what a blurry screen would show.
-        const QImage upscaled = f.assets.render(Asset::FaceNeutral, faces.size())
-                                    .scaled(faces.size() * dpr, Qt::IgnoreAspectRatio,
-                                            Qt::SmoothTransformation);
+        const QImage upscaled =
+            f.assets.render(Asset::FaceNeutral, faces.size())
+                .scaled(faces.size() * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         QCOMPARE(differingOpaquePixels(shown, native, native), 0);
         if (dpr > 1) {
             QVERIFY(differingOpaquePixels(shown, upscaled, native) > 100);
@@ -179,7 +182,8 @@ private Q_SLOTS:
         f.window->show();
         f.clickImage(70);
         for (int n : {5, 7, 9}) {
-            QCOMPARE(static_cast<QLabel*>(f.widget(ControlKind::Label, n))->text(), QStringLiteral("0"));
+            QCOMPARE(static_cast<QLabel*>(f.widget(ControlKind::Label, n))->text(),
+                     QStringLiteral("0"));
         }
         QVERIFY(f.image(3)->isEnabled());
         QVERIFY(!f.image(70)->isEnabled());

@@ -12,7 +12,9 @@ using namespace brivolo::test;
 
 namespace {
 
-QLineEdit* edit(WindowFixture& f, int number) { return static_cast<QLineEdit*>(f.box(number)); }
+QLineEdit* edit(WindowFixture& f, int number) {
+    return static_cast<QLineEdit*>(f.box(number));
+}
 
 void key(QWidget* target, QEvent::Type type, int k, const QString& text, bool repeat = false,
          Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -52,7 +54,8 @@ private Q_SLOTS:
             f.clickImage(3);
             QCOMPARE(QApplication::focusWidget(), f.box((k - 1) % 3 + 1));
             typeInto(QStringLiteral("99"));  // a wrong answer closes the box
-            QVERIFY(!QApplication::focusWidget() || QApplication::focusWidget() != f.box((k - 1) % 3 + 1));
+            QVERIFY(!QApplication::focusWidget() ||
+                    QApplication::focusWidget() != f.box((k - 1) % 3 + 1));
         }
     }
 

@@ -88,7 +88,9 @@ void Harness::click(int imageNumber) {
     }
 }
 
-void Harness::clickAbacus() { click(3); }
+void Harness::clickAbacus() {
+    click(3);
+}
 
 void Harness::focusBox(int textNumber) {
     TextBox& box = form.textBox(textNumber);
@@ -172,17 +174,19 @@ void ScriptedRandom::scriptPredictableGame() {
 }
 
 void ScriptedRandom::scriptFirstOperations(int a, int b, int m, int t,
-                                    std::initializer_list<bool> kinds) {
+                                           std::initializer_list<bool> kinds) {
     std::vector<double> numbers;
     auto whole = [](int value, double scale, int offset = 0) {
         return (value - offset + 0.5) / scale;
     };
     std::vector<int> firsts{a}, minuends{m};
     for (int v = 0; firsts.size() < 10; ++v) {
-        if (v != a) firsts.push_back(v);
+        if (v != a)
+            firsts.push_back(v);
     }
     for (int v = 1; minuends.size() < 10; ++v) {
-        if (v != m) minuends.push_back(v);
+        if (v != m)
+            minuends.push_back(v);
     }
     for (int v : firsts) numbers.push_back(whole(v, 20));
     numbers.push_back(whole(b, 20 - a));
