@@ -52,13 +52,10 @@ private:
             }
         }
         // Once the twentieth answer is judged the final box opens, and the counters are reset
-        // at two moments: the operations counter when the box gets the focus, the kind
-        // counters at its first key. The box also takes the focus without GotFocus when the
-        // window is activated again, so either reset may come first.
-        const auto atEnd = [](float value, float whole) { return value == 0 || value == whole; };
+        // at two moments: the operations counter when the box gets the focus, then the kind
+        // counters at its first key.
         const bool finalBoxOpen = form_.textBox(4).enabled() &&
-                                  atEnd(s.add + s.sott, kOperationsPerGame) &&
-                                  atEnd(s.totoperazioni, kOperationsPerGame);
+                                  s.add + s.sott == kOperationsPerGame && s.totoperazioni == 0;
         if (s.add + s.sott != s.totoperazioni && !finalBoxOpen) {
             fail(QStringLiteral("add + sott = %1 + %2 but totoperazioni = %3")
                      .arg(double(s.add))
