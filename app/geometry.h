@@ -20,9 +20,6 @@ struct Rect {
     constexpr bool contains(Point p) const {
         return p.x >= left && p.x < right() && p.y >= top && p.y < bottom();
     }
-    constexpr bool intersects(const Rect& o) const {
-        return left < o.right() && o.left < right() && top < o.bottom() && o.top < bottom();
-    }
     friend constexpr bool operator==(const Rect&, const Rect&) = default;
 };
 
