@@ -16,24 +16,11 @@ import subprocess
 import sys
 import time
 
-CAPTION = "ZELTRAMO"
-CALCULATOR = (130, 532)
-ABACUS = (646, 438)
-FINAL_BOX = (544, 523)
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "support"))
+from xwindow import ABACUS, CALCULATOR, start_x_server  # noqa: E402
+from xwindow import CAPTION_PATTERN as CAPTION  # noqa: E402
+from xwindow import TOTAL_BOX as FINAL_BOX  # noqa: E402
 
-
-def start_x_server():
-    read_end, write_end = os.pipe()
-    server = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-        pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    with os.fdopen(read_end) as pipe:
-        number = pipe.readline().strip()
-    if not number:
-        server.kill()
-        sys.exit("Xvfb did not start")
-    return server, f":{number}"
 
 
 def fields(line):

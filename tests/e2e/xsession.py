@@ -35,14 +35,9 @@ import gi  # noqa: E402
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi  # noqa: E402
 
-CAPTION = "ZELTRAMO      Il Numero:  Addizioni e sottrazioni in riga (entro 20)"
-CLIENT_SIZE = (792, 566)
-
-# Control centres in window coordinates, from the window's layout.
-CALCULATOR = (96 + 34, 496 + 36)
-ABACUS = (608 + 38, 400 + 38)
-SETTING_SUN = (187 + 65, 232 + 28)
-TOTAL_BOX = (520 + 24, 502 + 21)
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from xwindow import (ABACUS, CALCULATOR, CAPTION, CLIENT_SIZE, SETTING_SUN,  # noqa: E402,F401
+                     TOTAL_BOX, start_x_server)
 
 # Accessible names and descriptions the window gives its controls.
 FIRST_OPERAND = "Primo numero dell'operazione"
@@ -118,21 +113,7 @@ class GameSession:
         return False
 
     def _start_xvfb(self):
-        read_end, write_end = os.pipe()
-        self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
-             "-nolisten", "tcp", "-noreset"],
-            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        number = b""
-        deadline = time.monotonic() + 15
-        while not number.endswith(b"\n"):
-            check(time.monotonic() < deadline, "Xvfb did not report its display")
-            chunk = os.read(read_end, 16)
-            check(chunk, "Xvfb ended before it reported its display")
-            number += chunk
-        os.close(read_end)
-        self.display = ":" + number.decode().strip()
+        self.xvfb, self.display = start_x_server()
 
     def _start_accessibility_bus(self):
         # Asking for the desktop starts the accessibility bus and its registry on this session;

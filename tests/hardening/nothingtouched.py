@@ -17,11 +17,11 @@ import sys
 import tempfile
 import time
 
-CAPTION = "ZELTRAMO"
-CALCULATOR = (130, 532)
-ABACUS = (646, 438)
-FINAL_BOX = (544, 523)
-QUIT_SUN = (252, 260)  # shown only from the twentieth operation on
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from xwindow import ABACUS, CALCULATOR, start_x_server  # noqa: E402
+from xwindow import CAPTION_PATTERN as CAPTION  # noqa: E402
+from xwindow import SETTING_SUN as QUIT_SUN  # noqa: E402
+from xwindow import TOTAL_BOX as FINAL_BOX  # noqa: E402
 WRITE_FLAGS = ("O_WRONLY", "O_RDWR", "O_CREAT", "O_TRUNC", "O_APPEND")
 
 
@@ -29,19 +29,6 @@ def skip(reason):
     print(f"SKIP: {reason}")
     sys.exit(77)
 
-
-def start_x_server():
-    read_end, write_end = os.pipe()
-    server = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-        pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    with os.fdopen(read_end) as pipe:
-        number = pipe.readline().strip()
-    if not number:
-        server.kill()
-        raise RuntimeError("Xvfb did not start")
-    return server, f":{number}"
 
 
 def xdotool(display, *args, timeout=20):
