@@ -26,9 +26,7 @@ void TimeSeededRandom::reseedFromTimeOfDay() {
 }
 
 double TimeSeededRandom::next() {
-    // 53 random bits scaled by 2^-53: the largest value is 1 - 2^-53, never 1.
-    // (std::generate_canonical may round up to exactly 1.)
-    return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
+    return unitInterval(engine_());
 }
 
 }  // namespace brivolo

@@ -14,6 +14,12 @@ public:
     virtual double next() = 0;
 };
 
+// 64 random bits as a uniform number in [0, 1): the top 53 bits scaled by 2^-53, so the largest
+// value is 1 - 2^-53, never 1 (std::generate_canonical may round up to exactly 1).
+constexpr double unitInterval(std::uint64_t bits) {
+    return static_cast<double>(bits >> 11) * 0x1.0p-53;
+}
+
 // floor(scale * r + offset) for a fresh r, with a whole offset: added after the floor, since
 // adding it first can round 2r + 1 up to 3 when r is just below 1.
 float drawWhole(RandomSource& random, double scale, int offset = 0);

@@ -92,6 +92,8 @@ private Q_SLOTS:
             highest = std::max(highest, r);
         }
         QVERIFY(lowest < 0.001 && highest > 0.999);
+        QCOMPARE(unitInterval(~std::uint64_t{0}), 1.0 - 0x1.0p-53);
+        QCOMPARE(unitInterval(0), 0.0);
     }
 
     void theLargestNumberNeverDrawsPastTheRange() {

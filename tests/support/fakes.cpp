@@ -14,7 +14,7 @@ double ScriptedRandom::next() {
         queue_.pop_front();
         return r;
     }
-    return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
+    return unitInterval(engine_());
 }
 
 namespace {
