@@ -1,15 +1,19 @@
 #include <QApplication>
 #include <QIcon>
+#include <optional>
 
 #include "app/form1.h"
 #include "assetstore.h"
+#include "displayguard.h"
 #include "fonts.h"
 #include "formwindow.h"
 #include "game/randomsource.h"
 #include "toolkittranslation.h"
 
 int main(int argc, char* argv[]) {
+    std::optional<brivolo::DisplayGuard> displayGuard(std::in_place);
     QApplication app(argc, argv);
+    displayGuard.reset();
     QApplication::setApplicationName(QStringLiteral("brivolo"));
     QApplication::setApplicationVersion(QStringLiteral(BRIVOLO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(BRIVOLO_APP_ID));

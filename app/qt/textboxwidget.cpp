@@ -1,5 +1,6 @@
 #include "textboxwidget.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QRegularExpressionValidator>
 
@@ -14,7 +15,6 @@ TextBoxWidget::TextBoxWidget(Form1& form, TextBox& box, QWidget* parent)
     setContextMenuPolicy(Qt::NoContextMenu);
     setAcceptDrops(false);
     setDragEnabled(false);
-    setAttribute(Qt::WA_InputMethodEnabled, false);
     // Last line of defence: whatever path text takes into the box, only digits stay.
     setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this));
@@ -23,45 +23,64 @@ TextBoxWidget::TextBoxWidget(Form1& form, TextBox& box, QWidget* parent)
 }
 
 std::optional<short> TextBoxWidget::characterCode(const QKeyEvent& event) {
-    switch (event.key()) {
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    const bool control = modifiers.testFlag(Qt::ControlModifier);
+    // Alt combinations are commands for the window, never characters.
+    if (modifiers.testFlag(Qt::AltModifier) && !control) {
+        return std::nullopt;
+    }
+    const int key = event.key();
+    switch (key) {
         case Qt::Key_Backspace:
-            return short{8};
+            return control ? short{127} : short{8};
         case Qt::Key_Delete:
+        case Qt::Key_Insert:
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
             return std::nullopt;
         default:
             break;
     }
+    // With Control a letter is its control character (Ctrl+H is a Backspace, Ctrl+V 22) and
+    // other keys type nothing printable, whatever the keyboard layout makes of them.
+    if (control && key >= Qt::Key_A && key <= Qt::Key_Z) {
+        return static_cast<short>(key - Qt::Key_A + 1);
+    }
     const QString text = event.text();
-    if (text.isEmpty()) {
+    if (text.isEmpty() || (control && text.at(0).isPrint())) {
         return std::nullopt;
     }
     return static_cast<short>(text.at(0).unicode());
 }
 
-void TextBoxWidget::keyPressEvent(QKeyEvent* event) {
-    // Editing shortcuts that would bring in or take out text without typing it.
-    if (event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut) ||
-        event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) {
-        event->accept();
-        return;
-    }
-    const std::optional<short> typed = characterCode(*event);
-    if (!typed) {
-        QLineEdit::keyPressEvent(event);
-        return;
-    }
-    short code = *typed;
+void TextBoxWidget::typeCharacter(short typed, bool autoRepeat) {
+    short code = typed;
     dispatch([&] { form_.keyPress(box_, code); });
     if (code == 0) {
-        event->accept();
-    } else if (code == *typed) {
+        return;
+    }
+    // What passed is typed as if on its own, without the modifiers of the key that made it.
+    const bool backspace = code == 8;
+    QKeyEvent plain(
+        QEvent::KeyPress, backspace ? int{Qt::Key_Backspace} : int{code}, Qt::NoModifier,
+        backspace ? QString() : QString(QChar(static_cast<char16_t>(code))), autoRepeat);
+    QLineEdit::keyPressEvent(&plain);
+}
+
+void TextBoxWidget::keyPressEvent(QKeyEvent* event) {
+    event->accept();
+    if (const std::optional<short> typed = characterCode(*event)) {
+        typeCharacter(*typed, event->isAutoRepeat());
+        return;
+    }
+    // Keys that bring in or take out text without typing a character stay without effect.
+    const bool editsWithoutTyping =
+        event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut) ||
+        event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo) ||
+        event->key() == Qt::Key_Paste || event->key() == Qt::Key_Cut ||
+        event->modifiers().testFlag(Qt::AltModifier);
+    if (!editsWithoutTyping) {
         QLineEdit::keyPressEvent(event);
-    } else {
-        QKeyEvent changed(event->type(), event->key(), event->modifiers(),
-                          QString(QChar(static_cast<char16_t>(code))), event->isAutoRepeat());
-        QLineEdit::keyPressEvent(&changed);
     }
 }
 
@@ -110,8 +129,14 @@ void TextBoxWidget::mouseReleaseEvent(QMouseEvent* event) {
     QLineEdit::mouseReleaseEvent(event);
 }
 
+// A character composed from several keys (a dead accent and a letter) or chosen in an input
+// method arrives here as committed text: each of its characters is typed like a key's. The
+// text being composed is not shown.
 void TextBoxWidget::inputMethodEvent(QInputMethodEvent* event) {
-    event->ignore();
+    event->accept();
+    for (const QChar c : event->commitString()) {
+        typeCharacter(static_cast<short>(c.unicode()), false);
+    }
 }
 
 }  // namespace brivolo

@@ -9,15 +9,16 @@ class Form1;
 class TextBox;
 
 // A text box of the window. Every typed character goes through the box's KeyPress handler
-// before it reaches the text; nothing else gets in (no paste, drop, input method or
-// context menu). Key releases reach KeyUp, except the repeats of a held key.
+// before it reaches the text, composed characters included; nothing else gets in (no paste,
+// drop or context menu). Key releases reach KeyUp, except the repeats of a held key.
 class TextBoxWidget : public QLineEdit {
     Q_OBJECT
 public:
     TextBoxWidget(Form1& form, TextBox& box, QWidget* parent);
 
-    // The character code of a key press as a signed 16-bit value, or nothing for keys that
-    // type no character (arrows, Delete, Home, End, Shift...).
+    // The character code of a key press as a signed 16-bit value, as the game's rules know
+    // them, or nothing for keys that type no character (arrows, Delete, Insert, Home, Shift,
+    // Alt combinations...).
     static std::optional<short> characterCode(const QKeyEvent& event);
 
 protected:
@@ -30,6 +31,9 @@ protected:
     void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
+    // Runs KeyPress on one character and types what it lets through.
+    void typeCharacter(short typed, bool autoRepeat);
+
     Form1& form_;
     TextBox& box_;
     // The box held the focus when its window was deactivated: getting it back with the

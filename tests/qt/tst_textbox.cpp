@@ -2,6 +2,7 @@
 // blocked paste, the final box and the quit sun.
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QTest>
 
@@ -42,9 +43,87 @@ void typeInto(const QString& text) {
 
 }  // namespace
 
+// A key press as the window system delivers it: with modifiers, and the text the keyboard
+// layout gives it (control characters with Control). No key: a character composed from a dead
+// key and a letter, committed by the input method.
+struct Keystroke {
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    QString text;
+};
+
+Q_DECLARE_METATYPE(Keystroke)
+
+namespace {
+
+void press(QWidget* box, const Keystroke& k) {
+    if (k.key == 0) {
+        QInputMethodEvent composed;
+        composed.setCommitString(k.text);
+        QApplication::sendEvent(box, &composed);
+        return;
+    }
+    key(box, QEvent::KeyPress, k.key, k.text, false, k.modifiers);
+    key(box, QEvent::KeyRelease, k.key, k.text, false, k.modifiers);
+}
+
+}  // namespace
+
 class TextBoxTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // Whether a combination gives a KeyPress shows in the final box, where each one closes
+    // the finished game; what it does to the text shows in an answer box holding "1".
+    void keyCombinations_data() {
+        QTest::addColumn<Keystroke>("stroke");
+        QTest::addColumn<QString>("textAfter");
+        QTest::addColumn<bool>("keyPress");
+        const QString one = QStringLiteral("1");
+        auto row = [](const char* name, Keystroke k, const QString& after, bool keyPress) {
+            QTest::newRow(name) << k << after << keyPress;
+        };
+        row("Ctrl+H deletes like Backspace", {Qt::Key_H, Qt::ControlModifier, QStringLiteral("\b")},
+            QString(), true);
+        row("Ctrl+Backspace", {Qt::Key_Backspace, Qt::ControlModifier, QStringLiteral("\x7f")}, one,
+            true);
+        row("Alt+digit", {Qt::Key_2, Qt::AltModifier, QStringLiteral("2")}, one, false);
+        row("Alt+letter", {Qt::Key_A, Qt::AltModifier, QStringLiteral("a")}, one, false);
+        row("Ctrl+digit", {Qt::Key_2, Qt::ControlModifier, QStringLiteral("2")}, one, false);
+        row("Ctrl+V", {Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16")}, one, true);
+        row("Ctrl+X", {Qt::Key_X, Qt::ControlModifier, QStringLiteral("\x18")}, one, true);
+        row("Ctrl+Z", {Qt::Key_Z, Qt::ControlModifier, QStringLiteral("\x1a")}, one, true);
+        row("Ctrl+K", {Qt::Key_K, Qt::ControlModifier, QStringLiteral("\x0b")}, one, true);
+        row("Shift+Insert", {Qt::Key_Insert, Qt::ShiftModifier, QString()}, one, false);
+        row("Shift+Delete", {Qt::Key_Delete, Qt::ShiftModifier, QString()}, one, false);
+        row("dead accent and letter", {0, Qt::NoModifier, QStringLiteral("é")}, one, true);
+        row("composed digit", {0, Qt::NoModifier, QStringLiteral("2")}, QStringLiteral("2"), true);
+    }
+
+    void keyCombinations() {
+        QFETCH(Keystroke, stroke);
+        QFETCH(QString, textAfter);
+        QFETCH(bool, keyPress);
+        const QString one = QStringLiteral("1");
+        WindowFixture f;
+        QLineEdit* box = openGreenBoxForTwelve(f);
+        QVERIFY(box != nullptr);
+        QApplication::clipboard()->setText(QStringLiteral("2"));
+        QTest::keyClick(box, Qt::Key_1);
+        box->selectAll();  // what cutting or undoing would take away
+        press(box, stroke);
+        QCOMPARE(box->text(), textAfter);
+        QCOMPARE(QString::fromStdString(f.form.textBox(1).text()), textAfter);
+
+        // The final box of a finished game: the calculator comes back with the first KeyPress.
+        f.form.textBox(1).setEnabled(false);
+        f.form.textBox(4).setEnabled(true);
+        f.box(4)->setFocus();
+        QVERIFY(!f.image(70)->isEnabled());
+        press(f.box(4), stroke);
+        QCOMPARE(f.image(70)->isEnabled(), keyPress);
+        QCOMPARE(edit(f, 4)->text(), textAfter == one ? QString() : textAfter);
+    }
+
     void theAbacusPutsTheFocusIntoTheOpenBox() {
         WindowFixture f;
         f.random.scriptFirstOperations(12, 0, 20, 0, {true});
