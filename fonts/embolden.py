@@ -19,10 +19,10 @@ from fontTools.ttLib import TTFont
 from fontTools.ttLib.tables import ttProgram
 
 # How much thicker strokes get, in units of the 2048-unit em: an upright stem of about 0.09 em
-# becomes about 0.17 em, the weight of common bold sans-serif faces; bars grow far less, so
-# that the two strokes of "=" and the counters of "e" and "8" stay open.
+# becomes about 0.17 em, the weight of common bold sans-serif faces; bars grow less, as in
+# those faces, so that the two strokes of "=" and the counters of "e" and "8" stay open.
 ACROSS = 160
-IN_HEIGHT = 40
+IN_HEIGHT = 110
 
 NOTICE = (" Modified for Brivolo: strokes thickened by %d units across and %d in height,"
           " outlines centred in their unchanged advance widths, bitmaps and hinting"
@@ -68,7 +68,7 @@ def embolden_contour(points, across, in_height):
 
 def main(regular_path, bold_path, output_path):
     regular_width = {name: width for name, (width, _) in TTFont(regular_path)["hmtx"].metrics.items()}
-    font = TTFont(bold_path)
+    font = TTFont(bold_path, recalcTimestamp=False)  # the same bytes from every build
     glyf = font["glyf"]
     hmtx = font["hmtx"]
     empty = ttProgram.Program()
