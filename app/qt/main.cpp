@@ -4,6 +4,7 @@
 
 #include "app/form1.h"
 #include "assetstore.h"
+#include "autorepeat.h"
 #include "displayguard.h"
 #include "fonts.h"
 #include "formwindow.h"
@@ -14,6 +15,7 @@ int main(int argc, char* argv[]) {
     std::optional<brivolo::DisplayGuard> displayGuard(std::in_place);
     QApplication app(argc, argv);
     displayGuard.reset();
+    brivolo::askForOneReleasePerHeldKey();
     QApplication::setApplicationName(QStringLiteral("brivolo"));
     QApplication::setApplicationVersion(QStringLiteral(BRIVOLO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(BRIVOLO_APP_ID));

@@ -2,19 +2,14 @@
 
 import time
 
-from xsession import (ABACUS, ANSWER_BOXES, CALCULATOR, CAPTION, QUIT_SUN, YOUR_TURN, GameSession,
-                      check, expected_result, is_showing, main, states, wait_for,
-                      wrong_answer_of_same_length)
+from xsession import (ABACUS, ABACUS_NAME, ANSWER_BOXES, CALCULATOR, CAPTION, QUIT_SUN,
+                      YOUR_TURN, GameSession, check, enabled, expected_result, is_showing, main,
+                      states, wait_for, wrong_answer_of_same_length)
 
-ABACUS_NAME = "Il pallottoliere: prossima operazione"
 CALCULATOR_NAME = "Il calcolatore: nuova partita"
 HAPPY_FISH = "Il pesce sorride: risposta esatta"
 SAD_FISH = "Il pesce è triste: risposta sbagliata"
 TOTAL_BOX_NAME = "Totale dei punti"
-
-
-def enabled(accessible):
-    return "enabled" in states(accessible)
 
 
 def check_before_a_game(session):

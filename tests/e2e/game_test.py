@@ -3,18 +3,14 @@ purpose), the total, the verdict, and the setting sun that ends the program."""
 
 import time
 
-from xsession import (ABACUS, ANSWER_BOXES, CALCULATOR, QUIT_SUN, SAD_FACE, SETTING_SUN,
-                      SMILING_FACE, TOTAL_BOX, GameSession, check, expected_result, is_showing,
-                      main, states, wait_for, wrong_answer_of_same_length)
+from xsession import (ABACUS, ABACUS_NAME, ANSWER_BOXES, CALCULATOR, QUIT_SUN, SAD_FACE,
+                      SETTING_SUN, SMILING_FACE, TOTAL_BOX, GameSession, check, enabled,
+                      expected_result, is_showing, main, states, wait_for,
+                      wrong_answer_of_same_length)
 
 OPERATIONS = 20
 ANSWERED_WRONG = {2, 7, 11, 12, 19}
-ABACUS_NAME = "Il pallottoliere: prossima operazione"
 TOTAL_BOX_NAME = "Totale dei punti"
-
-
-def enabled(accessible):
-    return "enabled" in states(accessible)
 
 
 def play_operation(session, number, scores):

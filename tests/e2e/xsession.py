@@ -50,6 +50,7 @@ ANSWER_BOXES = ("Risposta del nipotino verde", "Risposta del nipotino rosso",
                 "Risposta del nipotino azzurro")
 SCORE_OWNERS = ("Punti del verde", "Punti del rosso", "Punti dell'azzurro")
 YOUR_TURN = "Tocca a te"
+ABACUS_NAME = "Il pallottoliere: prossima operazione"
 
 SPOKEN_SIGNS = {"più": "+", "meno": "-"}
 
@@ -81,6 +82,10 @@ def states(accessible):
 
 def is_showing(accessible):
     return "showing" in states(accessible)
+
+
+def enabled(accessible):
+    return "enabled" in states(accessible)
 
 
 class GameSession:
