@@ -6,6 +6,7 @@
 #include "app/form1.h"
 #include "formwindow.h"
 #include "game/players.h"
+#include "pictureaccessible.h"
 
 namespace brivolo {
 
@@ -154,6 +155,7 @@ void updateSpokenTexts(Form1& form, const FormWindow& window) {
             apply(*widget, spokenText(form, *control));
         }
     }
+    updateStackedPictures(form, window);
 }
 
 }  // namespace brivolo

@@ -4,14 +4,29 @@
 #include <QPainter>
 
 #include "app/form1.h"
+#include "app/stacking.h"
 #include "assetstore.h"
 #include "dispatch.h"
+#include "pictureaccessible.h"
 
 namespace brivolo {
 
 PictureWidget::PictureWidget(Form1& form, Picture& picture, AssetStore& assets, QWidget* parent)
     : QWidget(parent), form_(form), picture_(picture), assets_(assets) {
     setAttribute(Qt::WA_NoSystemBackground);
+    installPictureAccessibility();
+}
+
+bool PictureWidget::isButton() const {
+    return Form1::hasClickHandler(picture_.number());
+}
+
+void PictureWidget::click() {
+    dispatch([&] { form_.click(picture_); });
+}
+
+bool PictureWidget::isInFront() const {
+    return pictureInFront(form_, picture_) == &picture_;
 }
 
 void PictureWidget::paintEvent(QPaintEvent*) {
@@ -20,7 +35,7 @@ void PictureWidget::paintEvent(QPaintEvent*) {
 }
 
 void PictureWidget::mousePressEvent(QMouseEvent* event) {
-    if (!Form1::hasClickHandler(picture_.number()) || event->button() != Qt::LeftButton) {
+    if (!isButton() || event->button() != Qt::LeftButton) {
         event->ignore();
         return;
     }
@@ -35,7 +50,7 @@ void PictureWidget::mouseReleaseEvent(QMouseEvent* event) {
     }
     pressed_ = false;
     if (rect().contains(event->position().toPoint())) {
-        dispatch([&] { form_.click(picture_); });
+        click();
     }
 }
 

@@ -14,6 +14,13 @@ class PictureWidget : public QWidget {
 public:
     PictureWidget(Form1& form, Picture& picture, AssetStore& assets, QWidget* parent);
 
+    // The calculator, the abacus and the setting sun: pictures that take a click.
+    bool isButton() const;
+    // A click as the game takes it: dropped while the picture is hidden or disabled.
+    void click();
+    // Shown and not hidden behind another picture laid out at its place.
+    bool isInFront() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -4,7 +4,10 @@
 #include <map>
 #include <set>
 
+#include "app/form1.h"
 #include "app/layout.h"
+#include "app/stacking.h"
+#include "support/fakes.h"
 
 using namespace brivolo;
 
@@ -222,6 +225,19 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(shown.size(), kAssets.size());
+    }
+
+    void theVisiblePictureOfLowestRankIsInFrontOfItsPlace() {
+        test::ScriptedRandom random(1);
+        test::RecordingHost host;
+        Form1 form(random, host);  // before Load: every picture shown
+        QCOMPARE(pictureInFront(form, form.image(71)), &form.image(93));
+        form.image(93).setVisible(false);
+        QCOMPARE(pictureInFront(form, form.image(93)), &form.image(92));
+        QCOMPARE(pictureInFront(form, form.image(68)), &form.image(67));
+        QCOMPARE(pictureInFront(form, form.image(2)), &form.image(2));  // alone at its place
+        form.image(2).setVisible(false);
+        QCOMPARE(pictureInFront(form, form.image(2)), nullptr);
     }
 
     void fontSizesAtNinetySixDpi() {

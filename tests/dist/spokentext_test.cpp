@@ -25,6 +25,7 @@ private Q_SLOTS:
     void rightAnswerIsReadInTheScore();
     void hiddenAndDisabledControlsAreReportedSo();
     void finalBoxAsksForTheTotal();
+    void buttonsPressAndStacksShowTheirFront();
 
 private:
     QAccessibleInterface* accessible(const QString& control) const;
@@ -211,6 +212,45 @@ void SpokenTextTest::finalBoxAsksForTheTotal() {
     QVERIFY(!state(QStringLiteral("Text4")).disabled);
     QVERIFY(description(QStringLiteral("Text4")).startsWith(QStringLiteral("Tocca a te")));
     QVERIFY(!state(QStringLiteral("Image88")).invisible);
+}
+
+// The three picture buttons press as the mouse clicks, only when the game takes the click and
+// without taking the focus; of the faces stacked at one place only the front one is visible.
+void SpokenTextTest::buttonsPressAndStacksShowTheirFront() {
+    for (const char* button : {"Image70", "Image3", "Image88"}) {
+        QCOMPARE(accessible(QString::fromLatin1(button))->role(), QAccessible::Button);
+    }
+    QCOMPARE(accessible(QStringLiteral("Image2"))->role(), QAccessible::Client);
+    QWidget* focus = QApplication::focusWidget();
+    auto press = [this](const char* button) {
+        QAccessibleActionInterface* action =
+            accessible(QString::fromLatin1(button))->actionInterface();
+        QVERIFY(action != nullptr && action->actionNames() == QStringList{action->pressAction()});
+        action->doAction(action->pressAction());
+        QCoreApplication::processEvents();
+    };
+    auto visibleFaces = [this] {
+        QString faces;
+        for (int face = 67; face <= 69; ++face) {
+            if (!state(QStringLiteral("Image%1").arg(face)).invisible) {
+                faces += QString::number(face);
+            }
+        }
+        return faces;
+    };
+    QVERIFY(form_->image(67).visible() && form_->image(68).visible());
+    QCOMPARE(visibleFaces(), QStringLiteral("67"));
+    press("Image3");  // before a game the abacus takes no click
+    QCOMPARE(form_->state().totoperazioni, 0.0f);
+    press("Image70");
+    QVERIFY(form_->image(3).enabled());
+    QCOMPARE(QApplication::focusWidget(), focus);
+    press("Image3");
+    QCOMPARE(form_->state().totoperazioni, 1.0f);
+    form_->image(67).setVisible(false);
+    form_->image(68).setVisible(true);
+    form_->image(69).setVisible(true);
+    QCOMPARE(visibleFaces(), QStringLiteral("69"));
 }
 
 QTEST_MAIN(SpokenTextTest)

@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "pictureaccessible.h"
+
+#include "app/form1.h"
+#include "formwindow.h"
+#include "picturewidget.h"
+
+namespace brivolo {
+
+namespace {
+
+QAccessibleInterface* createForPicture(const QString&, QObject* object) {
+    if (auto* picture = qobject_cast<PictureWidget*>(object)) {
+        return new PictureAccessible(picture);
+    }
+    return nullptr;
+}
+
+bool sharesItsPlace(const Form1& form, const Control& picture) {
+    for (const Control* other : form.controls()) {
+        if (other != &picture && other->kind() == ControlKind::Picture &&
+            other->spec().rect == picture.spec().rect) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+PictureAccessible::PictureAccessible(PictureWidget* picture)
+    : QAccessibleWidget(picture), reportedInFront_(picture->isInFront()) {}
+
+PictureWidget* PictureAccessible::picture() const {
+    return static_cast<PictureWidget*>(widget());
+}
+
+QAccessible::Role PictureAccessible::role() const {
+    return picture()->isButton() ? QAccessible::Button : QAccessibleWidget::role();
+}
+
+QAccessible::State PictureAccessible::state() const {
+    QAccessible::State state = QAccessibleWidget::state();
+    if (!picture()->isInFront()) {
+        state.invisible = true;
+    }
+    return state;
+}
+
+QStringList PictureAccessible::actionNames() const {
+    return picture()->isButton() ? QStringList{pressAction()} : QStringList{};
+}
+
+void PictureAccessible::doAction(const QString& actionName) {
+    if (actionName == pressAction() && picture()->isButton()) {
+        picture()->click();
+    }
+}
+
+void PictureAccessible::updateInFront() {
+    const bool inFront = picture()->isInFront();
+    if (inFront == reportedInFront_) {
+        return;
+    }
+    reportedInFront_ = inFront;
+    QAccessible::State changed;
+    changed.invisible = true;
+    QAccessibleStateChangeEvent event(picture(), changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+void installPictureAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(&createForPicture);
+        return true;
+    }();
+    (void)installed;
+}
+
+void updateStackedPictures(Form1& form, const FormWindow& window) {
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    for (const Control* control : form.controls()) {
+        if (control->kind() != ControlKind::Picture || !sharesItsPlace(form, *control)) {
+            continue;
+        }
+        QWidget* widget = window.widgetFor(*control);
+        auto* accessible =
+            widget == nullptr
+                ? nullptr
+                : dynamic_cast<PictureAccessible*>(QAccessible::queryAccessibleInterface(widget));
+        if (accessible != nullptr) {
+            accessible->updateInFront();
+        }
+    }
+}
+
+}  // namespace brivolo

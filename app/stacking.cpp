@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "stacking.h"
+
+#include "form1.h"
+
+namespace brivolo {
+
+const Picture* pictureInFront(const Form1& form, const Picture& picture) {
+    const Picture* front = nullptr;
+    for (const Control* control : form.controls()) {
+        if (control->kind() != ControlKind::Picture || !control->visible() ||
+            !(control->spec().rect == picture.spec().rect)) {
+            continue;
+        }
+        if (front == nullptr || control->spec().stackRank < front->spec().stackRank) {
+            front = static_cast<const Picture*>(control);
+        }
+    }
+    return front;
+}
+
+}  // namespace brivolo

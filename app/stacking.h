@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+namespace brivolo {
+
+class Form1;
+class Picture;
+
+// Pictures laid out on one and the same rectangle (the three answer fish, the three faces)
+// hide one another: of those shown, only the one of lowest stack rank is seen. Returns the
+// picture seen at `picture`'s place (itself, for a picture alone at its place), or nullptr if
+// none of the pictures there is shown.
+const Picture* pictureInFront(const Form1& form, const Picture& picture);
+
+}  // namespace brivolo
