@@ -12,27 +12,27 @@ Form1::Form1(RandomSource& random, WindowHost& host) : random_(random), host_(ho
         }
         vector[number - 1] = std::move(control);
     };
-    for (const ControlSpec& spec : layout()) {
-        switch (spec.kind) {
+    for (const ControlLayout& entry : layout()) {
+        switch (entry.kind) {
             case ControlKind::Picture:
-                place(images_, spec.number, std::make_unique<Picture>(spec));
+                place(images_, entry.number, std::make_unique<Picture>(entry));
                 break;
             case ControlKind::Label:
-                place(labels_, spec.number, std::make_unique<Label>(spec));
+                place(labels_, entry.number, std::make_unique<Label>(entry));
                 break;
             case ControlKind::TextBox:
-                place(textBoxes_, spec.number, std::make_unique<TextBox>(spec));
+                place(textBoxes_, entry.number, std::make_unique<TextBox>(entry));
                 break;
             case ControlKind::Line:
-                place(lines_, spec.number, std::make_unique<Line>(spec));
+                place(lines_, entry.number, std::make_unique<Line>(entry));
                 break;
             case ControlKind::Shape:
-                place(shapes_, spec.number, std::make_unique<Shape>(spec));
+                place(shapes_, entry.number, std::make_unique<Shape>(entry));
                 break;
         }
     }
-    for (const ControlSpec& spec : layout()) {
-        controls_.push_back(&control(spec.kind, spec.number));
+    for (const ControlLayout& entry : layout()) {
+        controls_.push_back(&control(entry.kind, entry.number));
     }
 }
 

@@ -7,8 +7,8 @@
 namespace brivolo {
 namespace {
 
-constexpr ControlSpec picture(int number, int rank, Rect rect, Asset asset,
-                              std::string_view tooltip = {}, Cursor cursor = Cursor::Arrow) {
+constexpr ControlLayout picture(int number, int rank, Rect rect, Asset asset,
+                                std::string_view tooltip = {}, Cursor cursor = Cursor::Arrow) {
     return {.kind = ControlKind::Picture,
             .number = number,
             .stackRank = rank,
@@ -18,8 +18,8 @@ constexpr ControlSpec picture(int number, int rank, Rect rect, Asset asset,
             .cursor = cursor};
 }
 
-constexpr ControlSpec label(int number, int rank, Rect rect, std::string_view caption,
-                            FontSize font, Paint fore, Paint back, int tabIndex) {
+constexpr ControlLayout label(int number, int rank, Rect rect, std::string_view caption,
+                              FontSize font, Paint fore, Paint back, int tabIndex) {
     return {.kind = ControlKind::Label,
             .number = number,
             .stackRank = rank,
@@ -31,8 +31,8 @@ constexpr ControlSpec label(int number, int rank, Rect rect, std::string_view ca
             .tabIndex = tabIndex};
 }
 
-constexpr ControlSpec textBox(int number, int rank, Rect rect, FontSize font, Paint back,
-                              int tabIndex) {
+constexpr ControlLayout textBox(int number, int rank, Rect rect, FontSize font, Paint back,
+                                int tabIndex) {
     return {.kind = ControlKind::TextBox,
             .number = number,
             .stackRank = rank,
@@ -43,7 +43,7 @@ constexpr ControlSpec textBox(int number, int rank, Rect rect, FontSize font, Pa
             .tabIndex = tabIndex};
 }
 
-constexpr ControlSpec line(int number, int rank, Point from, Point to) {
+constexpr ControlLayout line(int number, int rank, Point from, Point to) {
     const Rect box{std::min(from.x, to.x), std::min(from.y, to.y), std::abs(to.x - from.x),
                    std::abs(to.y - from.y)};
     return {.kind = ControlKind::Line,
@@ -55,7 +55,7 @@ constexpr ControlSpec line(int number, int rank, Point from, Point to) {
             .fore = Paint::Blue};
 }
 
-constexpr ControlSpec shape(int number, int rank, Rect rect) {
+constexpr ControlLayout shape(int number, int rank, Rect rect) {
     return {.kind = ControlKind::Shape,
             .number = number,
             .stackRank = rank,
@@ -150,11 +150,11 @@ constexpr std::array<ConeRowLayout, 3> kConeRowLayout{{
     {ConeRow::LightBlue, 464, Asset::ConeLightBlue, 73},
 }};
 
-constexpr std::array<ControlSpec, kControlCount> buildLayout() {
-    std::array<ControlSpec, kControlCount> all{};
+constexpr std::array<ControlLayout, kControlCount> buildLayout() {
+    std::array<ControlLayout, kControlCount> all{};
     std::size_t next = 0;
-    for (const ControlSpec& spec : kFixedControls) {
-        all[next++] = spec;
+    for (const ControlLayout& entry : kFixedControls) {
+        all[next++] = entry;
     }
     for (int k = 1; k <= kRowLength; ++k) {
         const ProgressElement& e = kProgressRow[k - 1];
@@ -175,11 +175,11 @@ constexpr std::array<ControlSpec, kControlCount> buildLayout() {
     return all;
 }
 
-constexpr std::array<ControlSpec, kControlCount> kLayout = buildLayout();
+constexpr std::array<ControlLayout, kControlCount> kLayout = buildLayout();
 
 }  // namespace
 
-const std::array<ControlSpec, kControlCount>& layout() {
+const std::array<ControlLayout, kControlCount>& layout() {
     return kLayout;
 }
 
