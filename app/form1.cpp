@@ -58,10 +58,6 @@ void Form1::setObserver(ControlObserver* observer) {
     }
 }
 
-bool Form1::hasClickHandler(int imageNumber) {
-    return imageNumber == 3 || imageNumber == 70 || imageNumber == 88;
-}
-
 void Form1::load() {
     if (!loaded_) {
         loaded_ = true;
@@ -73,18 +69,10 @@ void Form1::click(const Picture& picture) {
     if (ended_ || !picture.visible() || !picture.enabled()) {
         return;
     }
-    switch (picture.number()) {
-        case 3:
-            Image3_Click();
-            break;
-        case 70:
-            Image70_Click();
-            break;
-        case 88:
-            Image88_Click();
-            break;
-        default:
-            break;
+    for (const PictureClick& handled : kPictureClicks) {
+        if (handled.imageNumber == picture.number()) {
+            (this->*handled.handler)();
+        }
     }
 }
 

@@ -4,18 +4,21 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "form1.h"
+
 namespace brivolo {
 namespace {
 
+// The hand shows over the pictures that take a click.
 constexpr ControlLayout picture(int number, int rank, Rect rect, Asset asset,
-                                std::string_view tooltip = {}, Cursor cursor = Cursor::Arrow) {
+                                std::string_view tooltip = {}) {
     return {.kind = ControlKind::Picture,
             .number = number,
             .stackRank = rank,
             .rect = rect,
             .asset = asset,
             .tooltip = tooltip,
-            .cursor = cursor};
+            .cursor = Form1::hasClickHandler(number) ? Cursor::Hand : Cursor::Arrow};
 }
 
 constexpr ControlLayout label(int number, int rank, Rect rect, std::string_view caption,
@@ -94,8 +97,8 @@ constexpr std::array kFixedControls{
     // Characters, buttons, arrows and feedback pictures.
     picture(2, 120, {8, 200, 215, 308}, Asset::Uncle, kUncleTip),
     picture(1, 115, {560, 256, 232, 204}, Asset::Nephews, "SIAMO PRONTI"),
-    picture(70, 44, {96, 496, 68, 72}, Asset::Calculator, kUncleTip, Cursor::Hand),
-    picture(3, 30, {608, 400, 76, 77}, Asset::Abacus, "CALCOLIAMO", Cursor::Hand),
+    picture(70, 44, {96, 496, 68, 72}, Asset::Calculator, kUncleTip),
+    picture(3, 30, {608, 400, 76, 77}, Asset::Abacus, "CALCOLIAMO"),
     picture(89, 11, {40, 520, 59, 17}, Asset::ArrowRight, "CLICCA SUL CALCOLATORE"),
     picture(90, 10, {648, 456, 36, 62}, Asset::ArrowUpLeft, "CLICCA SUL PALLOTTOLIERE"),
     picture(91, 9, {568, 440, 41, 64}, Asset::ArrowDownLeft),
@@ -160,7 +163,7 @@ constexpr std::array<ControlLayout, kControlCount> buildLayout() {
         const ProgressElement& e = kProgressRow[k - 1];
         all[next++] = k == kQuitElement
                           ? picture(progressImageNumber(k), e.stackRank, e.rect, e.asset,
-                                    "È ORA DI TORNARE A CASA!", Cursor::Hand)
+                                    "È ORA DI TORNARE A CASA!")
                           : picture(progressImageNumber(k), e.stackRank, e.rect, e.asset);
     }
     for (const ConeRowLayout& row : kConeRowLayout) {

@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 
+#include "app/form1.h"
 #include "app/layout.h"
 
 using namespace brivolo;
@@ -164,12 +165,15 @@ private Q_SLOTS:
         }
     }
 
-    void onlyTheThreeButtonsHaveTheHandAndTheQuitSunItsTooltip() {
+    void theHandIsOverThePicturesThatTakeAClickAndTheQuitSunHasItsTooltip() {
+        std::size_t hands = 0;
         for (const ControlLayout& entry : layout()) {
-            const bool button = entry.kind == ControlKind::Picture &&
-                                (entry.number == 3 || entry.number == 70 || entry.number == 88);
+            const bool button =
+                entry.kind == ControlKind::Picture && Form1::hasClickHandler(entry.number);
             QCOMPARE(entry.cursor == Cursor::Hand, button);
+            hands += button ? 1 : 0;
         }
+        QCOMPARE(hands, kPictureClicks.size());  // each handled number is a picture of the window
         QCOMPARE(image(88).tooltip, std::string_view("È ORA DI TORNARE A CASA!"));
         for (int k = 1; k < kRowLength; ++k) {
             QVERIFY(image(progressImageNumber(k)).tooltip.empty());
