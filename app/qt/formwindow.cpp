@@ -1,7 +1,6 @@
 #include "formwindow.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <algorithm>
@@ -17,8 +16,6 @@
 namespace brivolo {
 
 namespace {
-
-const QEvent::Type kTabRequest = static_cast<QEvent::Type>(QEvent::registerEventType());
 
 QColor toColor(Paint paint) {
     const Rgb c = rgb(paint);
@@ -56,11 +53,11 @@ QString describe(const Control& control) {
 
 }  // namespace
 
-FormWindow::FormWindow(Form1& form, AssetStore& assets)
+FormWindow::FormWindow(RandomSource& random, AssetStore& assets)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      form_(form),
+      form_(random, *this),
       assets_(assets) {
     setWindowTitle(toQString(kCaption));
     setFixedSize(kClientWidth, kClientHeight);
@@ -68,7 +65,7 @@ FormWindow::FormWindow(Form1& form, AssetStore& assets)
     setAccessibleName(toQString(kCaption));
 
     // Lower rank in front: create from the back, each new sibling lies over the earlier ones.
-    std::vector<Control*> byRank = form.controls();
+    std::vector<Control*> byRank = form_.controls();
     std::sort(byRank.begin(), byRank.end(), [](const Control* a, const Control* b) {
         return a->layout().stackRank > b->layout().stackRank;
     });
@@ -77,7 +74,7 @@ FormWindow::FormWindow(Form1& form, AssetStore& assets)
     }
     // Tab order follows the text boxes' tab indices.
     std::vector<Control*> boxes;
-    for (Control* control : form.controls()) {
+    for (Control* control : form_.controls()) {
         if (control->kind() == ControlKind::TextBox) {
             boxes.push_back(control);
         }
@@ -88,12 +85,14 @@ FormWindow::FormWindow(Form1& form, AssetStore& assets)
     for (std::size_t i = 1; i < boxes.size(); ++i) {
         setTabOrder(widgets_.value(boxes[i - 1]), widgets_.value(boxes[i]));
     }
-    form.setObserver(this);
+    form_.setObserver(this);
     updateSpokenTexts(form_, *this);
 }
 
 FormWindow::~FormWindow() {
     form_.setObserver(nullptr);
+    // The widgets forward events to the form's controls: they go before the form does.
+    qDeleteAll(widgets_);
 }
 
 QWidget* FormWindow::createWidget(Control& control) {
@@ -209,29 +208,12 @@ void FormWindow::paintEvent(QPaintEvent*) {
 }
 
 void FormWindow::queueTab() {
-    QCoreApplication::postEvent(this, new QEvent(kTabRequest));
+    QMetaObject::invokeMethod(
+        this, [this] { focusNextChild(); }, Qt::QueuedConnection);
 }
 
-bool FormWindow::event(QEvent* event) {
-    if (event->type() == kTabRequest) {
-        QWidget* target = focusWidget() != nullptr ? focusWidget() : this;
-        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &tab);
-        return true;
-    }
-    return QWidget::event(event);
-}
-
-void QtWindowHost::queueTab() {
-    if (window_ != nullptr) {
-        window_->queueTab();
-    }
-}
-
-void QtWindowHost::endProgram() {
-    if (window_ != nullptr) {
-        window_->hide();
-    }
+void FormWindow::endProgram() {
+    hide();
     QCoreApplication::exit(0);
 }
 

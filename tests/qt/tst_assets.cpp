@@ -2,7 +2,7 @@
 #include <QPainter>
 #include <QTest>
 
-#include "windowfixture.h"
+#include "support/windowfixture.h"
 
 using namespace brivolo;
 

@@ -5,14 +5,14 @@
 #include <QPainter>
 #include <QTest>
 
-#include "windowfixture.h"
+#include "support/windowfixture.h"
 
 using namespace brivolo;
 using namespace brivolo::test;
 
 namespace {
 
-// Pixels of `image` in `area` (logical) where `mask` is opaque, compared with `other`.
+// The pixels where `mask` is opaque and `image` differs from `other`.
 int differingOpaquePixels(const QImage& image, const QImage& other, const QImage& mask) {
     int differing = 0;
     for (int y = 0; y < mask.height(); ++y) {
