@@ -2,7 +2,6 @@
 #include <QIcon>
 #include <optional>
 
-#include "app/form1.h"
 #include "assetstore.h"
 #include "autorepeat.h"
 #include "displayguard.h"
@@ -28,12 +27,8 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(brivolo::AssetStore::resourcePath(brivolo::kProgramIcon)));
 
     brivolo::TimeSeededRandom random;
-    brivolo::QtWindowHost host;
-    brivolo::Form1 form(random, host);
-    brivolo::FormWindow window(form, assets);
-    host.setWindow(&window);
-
-    form.load();
+    brivolo::FormWindow window(random, assets);
+    window.form().load();
     window.show();
     return QApplication::exec();
 }
