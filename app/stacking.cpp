@@ -9,10 +9,10 @@ const Picture* pictureInFront(const Form1& form, const Picture& picture) {
     const Picture* front = nullptr;
     for (const Control* control : form.controls()) {
         if (control->kind() != ControlKind::Picture || !control->visible() ||
-            !(control->spec().rect == picture.spec().rect)) {
+            !(control->layout().rect == picture.layout().rect)) {
             continue;
         }
-        if (front == nullptr || control->spec().stackRank < front->spec().stackRank) {
+        if (front == nullptr || control->layout().stackRank < front->layout().stackRank) {
             front = static_cast<const Picture*>(control);
         }
     }

@@ -19,7 +19,7 @@ QAccessibleInterface* createForPicture(const QString&, QObject* object) {
 bool sharesItsPlace(const Form1& form, const Control& picture) {
     for (const Control* other : form.controls()) {
         if (other != &picture && other->kind() == ControlKind::Picture &&
-            other->spec().rect == picture.spec().rect) {
+            other->layout().rect == picture.layout().rect) {
             return true;
         }
     }
