@@ -58,6 +58,23 @@ void Form1::setObserver(ControlObserver* observer) {
     }
 }
 
+void Form1::showFish(Fish fish) {
+    image(71).setVisible(fish == Fish::Happy);
+    image(92).setVisible(fish == Fish::Waiting);
+    image(93).setVisible(fish == Fish::Sad);
+}
+
+void Form1::showFace(Face face) {
+    image(67).setVisible(face == Face::Neutral);
+    image(68).setVisible(face == Face::Smiling);
+    image(69).setVisible(face == Face::Sad);
+}
+
+void Form1::hideHappyAndSadFish() {
+    image(71).setVisible(false);
+    image(93).setVisible(false);
+}
+
 void Form1::load() {
     if (!loaded_) {
         loaded_ = true;

@@ -60,6 +60,15 @@ public:
     void Text4_KeyUp(int keyCode, int shift);
 
 private:
+    // The stacked fish (Image92 waiting, Image71 happy, Image93 sad) and faces (Image67
+    // neutral, Image68 smiling, Image69 sad): one shown, the others hidden, set in the order
+    // 71, 92, 93 and 67, 68, 69.
+    enum class Fish { Waiting, Happy, Sad };
+    enum class Face { Neutral, Smiling, Sad };
+    void showFish(Fish fish);
+    void showFace(Face face);
+    void hideHappyAndSadFish();  // Image71, then Image93
+
     void generateOperations();
     void openAnswerBox(const PlayerBinding& player);
     void showBalloon(const PlayerBinding& player, bool visible);
