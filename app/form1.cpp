@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace brivolo {
 
@@ -37,6 +38,10 @@ Form1::Form1(RandomSource& random, WindowHost& host) : random_(random), host_(ho
 }
 
 Control& Form1::control(ControlKind kind, int number) {
+    return const_cast<Control&>(std::as_const(*this).control(kind, number));
+}
+
+const Control& Form1::control(ControlKind kind, int number) const {
     switch (kind) {
         case ControlKind::Picture:
             return image(number);

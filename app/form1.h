@@ -21,12 +21,18 @@ public:
     Form1& operator=(const Form1&) = delete;
 
     Picture& image(int number) { return *images_.at(number - 1); }
+    const Picture& image(int number) const { return *images_.at(number - 1); }
     Label& label(int number) { return *labels_.at(number - 1); }
+    const Label& label(int number) const { return *labels_.at(number - 1); }
     TextBox& textBox(int number) { return *textBoxes_.at(number - 1); }
+    const TextBox& textBox(int number) const { return *textBoxes_.at(number - 1); }
     Line& line(int number) { return *lines_.at(number - 1); }
+    const Line& line(int number) const { return *lines_.at(number - 1); }
     Shape& shape(int number) { return *shapes_.at(number - 1); }
+    const Shape& shape(int number) const { return *shapes_.at(number - 1); }
     const std::vector<Control*>& controls() const { return controls_; }  // in layout order
     Control& control(ControlKind kind, int number);
+    const Control& control(ControlKind kind, int number) const;
 
     const GameState& state() const { return state_; }
     GameState& state() { return state_; }
