@@ -39,12 +39,14 @@ int main(int argc, char* argv[]) {
         return spent;
     };
 
+    std::future<void> fontConfiguration = readFontConfiguration();
     QApplication app(argc, argv);
     const double application = lap();
+    fontConfiguration.wait();
     loadGameFonts();
     const double fonts = lap();
     AssetStore assets;
-    QApplication::setWindowIcon(QIcon(AssetStore::resourcePath(kProgramIcon)));
+    QApplication::setWindowIcon(assets.programIcon());
     const double icon = lap();
     TimeSeededRandom random;
     QtWindowHost host;

@@ -1,86 +1,10 @@
 #include "assetstore.h"
 
-#include <QFile>
-#include <QPainter>
-#include <QSvgRenderer>
 #include <cmath>
 
 namespace brivolo {
 
-namespace {
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString swapsKey(const std::array<ColourSwap, 3>& swaps) {
-    QString key;
-    for (const ColourSwap& swap : swaps) {
-        key += toQString(swap.from) + u'>' + toQString(swap.to) + u';';
-    }
-    return key;
-}
-
-}  // namespace
-
-AssetStore::AssetStore() = default;
-AssetStore::~AssetStore() = default;
-
-QString AssetStore::resourcePath(std::string_view drawing) {
-    return QStringLiteral(":/assets/") + toQString(drawing);
-}
-
-QSvgRenderer& AssetStore::renderer(std::string_view drawing,
-                                   const std::array<ColourSwap, 3>& swaps) {
-    const QString key = toQString(drawing) + u'|' + swapsKey(swaps);
-    auto found = renderers_.find(key);
-    if (found != renderers_.end()) {
-        return **found;
-    }
-    QFile file(resourcePath(drawing));
-    QByteArray source;
-    if (file.open(QIODevice::ReadOnly)) {
-        source = file.readAll();
-    }
-    for (const ColourSwap& swap : swaps) {
-        if (!swap.from.empty()) {
-            source.replace(QByteArray(swap.from.data(), qsizetype(swap.from.size())),
-                           QByteArray(swap.to.data(), qsizetype(swap.to.size())));
-        }
-    }
-    auto svg = std::make_shared<QSvgRenderer>(source);
-    svg->setAspectRatioMode(Qt::IgnoreAspectRatio);
-    return **renderers_.insert(key, svg);
-}
-
-QImage AssetStore::render(Asset asset, QSize deviceSize) {
-    const AssetSpec& spec = assetSpec(asset);
-    QImage out(deviceSize, QImage::Format_ARGB32_Premultiplied);
-    out.fill(Qt::transparent);
-    if (deviceSize.isEmpty()) {
-        return out;
-    }
-    QPainter painter(&out);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    // A cut picture shows the top of its drawing: the drawing keeps its own proportions
-    // and whatever lies below the cut is not drawn.
-    const qreal rowScale = qreal(deviceSize.height()) / spec.height;
-    const qreal drawingHeight =
-        spec.drawingHeight > 0 ? spec.drawingHeight * rowScale : deviceSize.height();
-    const QRectF target(0, 0, deviceSize.width(), drawingHeight);
-    renderer(spec.drawing, spec.swaps).render(&painter, target);
-    if (!spec.overlay.empty()) {
-        renderer(spec.overlay, {}).render(&painter, target);
-    }
-    if (spec.lastDrawnRow >= 0) {
-        const int keptRows = int(std::lround((spec.lastDrawnRow + 1) * rowScale));
-        painter.setCompositionMode(QPainter::CompositionMode_Clear);
-        painter.fillRect(QRect(0, keptRows, deviceSize.width(), deviceSize.height()),
-                         Qt::transparent);
-    }
-    return out;
-}
+AssetStore::AssetStore(const PicturePack& prerendered) : prerendered_(prerendered) {}
 
 QImage AssetStore::image(Asset asset, qreal scale) {
     const AssetSpec& spec = assetSpec(asset);
@@ -97,19 +21,14 @@ QPixmap AssetStore::pixmap(Asset asset, QSize logicalSize, qreal devicePixelRati
     if (found != pixmaps_.end()) {
         return *found;
     }
-    QPixmap pixmap = QPixmap::fromImage(render(asset, deviceSize));
+    QImage image = prerendered_.image(assetSpec(asset).name, deviceSize);
+    if (image.isNull()) {
+        image = render(asset, deviceSize);
+    }
+    QPixmap pixmap = QPixmap::fromImage(std::move(image));
     pixmap.setDevicePixelRatio(devicePixelRatio);
     pixmaps_.insert(key, pixmap);
     return pixmap;
-}
-
-QImage AssetStore::renderDrawing(std::string_view drawing, QSize deviceSize) {
-    QImage out(deviceSize, QImage::Format_ARGB32_Premultiplied);
-    out.fill(Qt::transparent);
-    QPainter painter(&out);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer(drawing, {}).render(&painter, QRectF(QPointF(0, 0), QSizeF(deviceSize)));
-    return out;
 }
 
 QCursor AssetStore::handCursor(qreal devicePixelRatio) {
@@ -118,10 +37,26 @@ QCursor AssetStore::handCursor(qreal devicePixelRatio) {
     }
     const QSize size(int(std::lround(kHandPointer.width * devicePixelRatio)),
                      int(std::lround(kHandPointer.height * devicePixelRatio)));
-    QPixmap pixmap = QPixmap::fromImage(renderDrawing(kHandPointer.drawing, size));
+    QImage image = prerendered_.image(kHandPointer.drawing, size);
+    if (image.isNull()) {
+        image = renderDrawing(kHandPointer.drawing, size);
+    }
+    QPixmap pixmap = QPixmap::fromImage(std::move(image));
     pixmap.setDevicePixelRatio(devicePixelRatio);
     return *cursors_.insert(devicePixelRatio,
                             QCursor(pixmap, kHandPointer.hotspotX, kHandPointer.hotspotY));
+}
+
+QIcon AssetStore::programIcon() {
+    QIcon icon;
+    for (const int side : kProgramIconSides) {
+        const QImage image = prerendered_.image(kProgramIcon, QSize(side, side));
+        if (image.isNull()) {
+            return QIcon(resourcePath(kProgramIcon));
+        }
+        icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
 }
 
 }  // namespace brivolo

@@ -9,6 +9,7 @@
 #include "toolkittranslation.h"
 
 int main(int argc, char* argv[]) {
+    std::future<void> fontConfiguration = brivolo::readFontConfiguration();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("brivolo"));
     QApplication::setApplicationVersion(QStringLiteral(BRIVOLO_VERSION));
@@ -16,10 +17,11 @@ int main(int argc, char* argv[]) {
     // A steady caret: nothing in the program ticks while the children think.
     QApplication::setCursorFlashTime(0);
     brivolo::installToolkitTranslation(app);
+    fontConfiguration.wait();
     brivolo::loadGameFonts();
 
     brivolo::AssetStore assets;
-    QApplication::setWindowIcon(QIcon(brivolo::AssetStore::resourcePath(brivolo::kProgramIcon)));
+    QApplication::setWindowIcon(assets.programIcon());
 
     brivolo::TimeSeededRandom random;
     brivolo::QtWindowHost host;
