@@ -44,14 +44,19 @@ int main(int argc, char* argv[]) {
     const double application = lap();
     fontConfiguration.wait();
     loadGameFonts();
+    std::future<void> installedFonts = listInstalledFonts();
     const double fonts = lap();
     AssetStore assets;
     QApplication::setWindowIcon(assets.programIcon());
     const double icon = lap();
+    FormWindow::prepareBackground(assets, app.devicePixelRatio());
+    const double background = lap();
     TimeSeededRandom random;
     QtWindowHost host;
     Form1 form(random, host);
     const double core = lap();
+    installedFonts.wait();
+    const double fontList = lap();
     FormWindow window(form, assets);
     host.setWindow(&window);
     form.load();
@@ -65,8 +70,9 @@ int main(int argc, char* argv[]) {
     QCoreApplication::processEvents();
     const double paint = lap();
     std::printf(
-        "startup_phases qapplication_ms=%.2f fonts_ms=%.2f icon_ms=%.2f core_ms=%.2f "
-        "widgets_ms=%.2f show_and_first_paint_ms=%.2f total_ms=%.2f\n",
-        application, fonts, icon, core, widgets, paint, mark);
+        "startup_phases qapplication_ms=%.2f fonts_ms=%.2f icon_ms=%.2f background_ms=%.2f "
+        "core_ms=%.2f font_list_wait_ms=%.2f widgets_ms=%.2f show_and_first_paint_ms=%.2f "
+        "total_ms=%.2f\n",
+        application, fonts, icon, background, core, fontList, widgets, paint, mark);
     return 0;
 }

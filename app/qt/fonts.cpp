@@ -20,6 +20,10 @@ std::future<void> readFontConfiguration() {
 #endif
 }
 
+std::future<void> listInstalledFonts() {
+    return std::async(std::launch::async, [] { QFontDatabase::families(); });
+}
+
 // Added whether or not Tahoma is installed: asking would make fontconfig list every installed
 // font first, and the face is the same Tahoma Bold either way.
 void loadGameFonts() {

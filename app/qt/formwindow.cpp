@@ -66,6 +66,9 @@ FormWindow::FormWindow(Form1& form, AssetStore& assets)
     setFixedSize(kClientWidth, kClientHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(toQString(kCaption));
+    // The controls are created with the window's font before they get their own: one of the
+    // game's faces, so that no other face is loaded for nothing.
+    setFont(gameFont(FontSize::Medium));
 
     // Lower rank in front: create from the back, each new sibling lies over the earlier ones.
     std::vector<Control*> byRank = form.controls();
@@ -196,16 +199,22 @@ void FormWindow::scheduleSpokenTexts() {
         Qt::QueuedConnection);
 }
 
+QPixmap FormWindow::background(AssetStore& assets, qreal devicePixelRatio) {
+    const AssetSpec& background = assetSpec(Asset::BeachBackground);
+    return assets.pixmap(Asset::BeachBackground, QSize(background.width, background.height),
+                         devicePixelRatio);
+}
+
+void FormWindow::prepareBackground(AssetStore& assets, qreal devicePixelRatio) {
+    background(assets, devicePixelRatio);
+}
+
 void FormWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(
         rect(), QColor(kWindowBackground.red, kWindowBackground.green, kWindowBackground.blue));
-    const AssetSpec& background = assetSpec(Asset::BeachBackground);
     // Drawn at its own size from the origin: the client area crops it, nothing scales it.
-    painter.drawPixmap(
-        0, 0,
-        assets_.pixmap(Asset::BeachBackground, QSize(background.width, background.height),
-                       devicePixelRatioF()));
+    painter.drawPixmap(0, 0, background(assets_, devicePixelRatioF()));
 }
 
 void FormWindow::queueTab() {

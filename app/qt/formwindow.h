@@ -19,6 +19,9 @@ public:
     FormWindow(Form1& form, AssetStore& assets);
     ~FormWindow() override;
 
+    // Makes the background picture ahead of the window, e.g. while fonts are being loaded.
+    static void prepareBackground(AssetStore& assets, qreal devicePixelRatio);
+
     QWidget* widgetFor(const Control& control) const { return widgets_.value(&control); }
     void propertyChanged(const Control& control, Property property) override;
 
@@ -31,6 +34,7 @@ protected:
 
 private:
     QWidget* createWidget(Control& control);
+    static QPixmap background(AssetStore& assets, qreal devicePixelRatio);
     // The texts a screen reader speaks follow the controls once a handler has finished,
     // not after each of the many properties it sets.
     void scheduleSpokenTexts();

@@ -16,16 +16,19 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral(BRIVOLO_APP_ID));
     // A steady caret: nothing in the program ticks while the children think.
     QApplication::setCursorFlashTime(0);
-    brivolo::installToolkitTranslation(app);
     fontConfiguration.wait();
     brivolo::loadGameFonts();
+    std::future<void> installedFonts = brivolo::listInstalledFonts();
+    brivolo::installToolkitTranslation(app);
 
     brivolo::AssetStore assets;
     QApplication::setWindowIcon(assets.programIcon());
+    brivolo::FormWindow::prepareBackground(assets, app.devicePixelRatio());
 
     brivolo::TimeSeededRandom random;
     brivolo::QtWindowHost host;
     brivolo::Form1 form(random, host);
+    installedFonts.wait();
     brivolo::FormWindow window(form, assets);
     host.setWindow(&window);
 
