@@ -12,22 +12,50 @@ QImage AssetStore::image(Asset asset, qreal scale) {
         asset, QSize(int(std::lround(spec.width * scale)), int(std::lround(spec.height * scale))));
 }
 
+QSize AssetStore::deviceSize(QSize logicalSize, qreal devicePixelRatio) {
+    return QSize(int(std::ceil(logicalSize.width() * devicePixelRatio - 0.01)),
+                 int(std::ceil(logicalSize.height() * devicePixelRatio - 0.01)));
+}
+
+QString AssetStore::key(Asset asset, QSize deviceSize) {
+    return QStringLiteral("%1/%2x%3")
+        .arg(int(asset))
+        .arg(deviceSize.width())
+        .arg(deviceSize.height());
+}
+
+void AssetStore::prepare(Asset asset, QSize logicalSize, qreal devicePixelRatio) {
+    const QSize size = deviceSize(logicalSize, devicePixelRatio);
+    const QString name = key(asset, size);
+    if (pixmaps_.contains(name) || unpacking_.contains(name)) {
+        return;
+    }
+    // Only the unpacking runs there: a QImage may be made on any thread, a QPixmap may not.
+    unpacking_.insert(name, std::async(std::launch::async, [&pack = prerendered_, asset, size] {
+                                return pack.image(assetSpec(asset).name, size);
+                            }).share());
+}
+
 QPixmap AssetStore::pixmap(Asset asset, QSize logicalSize, qreal devicePixelRatio) {
-    const QSize deviceSize(int(std::ceil(logicalSize.width() * devicePixelRatio - 0.01)),
-                           int(std::ceil(logicalSize.height() * devicePixelRatio - 0.01)));
-    const QString key =
-        QStringLiteral("%1/%2x%3").arg(int(asset)).arg(deviceSize.width()).arg(deviceSize.height());
-    auto found = pixmaps_.find(key);
+    const QSize size = deviceSize(logicalSize, devicePixelRatio);
+    const QString name = key(asset, size);
+    auto found = pixmaps_.find(name);
     if (found != pixmaps_.end()) {
         return *found;
     }
-    QImage image = prerendered_.image(assetSpec(asset).name, deviceSize);
+    QImage image;
+    if (auto unpacking = unpacking_.find(name); unpacking != unpacking_.end()) {
+        image = unpacking->get();
+        unpacking_.erase(unpacking);
+    } else {
+        image = prerendered_.image(assetSpec(asset).name, size);
+    }
     if (image.isNull()) {
-        image = render(asset, deviceSize);
+        image = render(asset, size);
     }
     QPixmap pixmap = QPixmap::fromImage(std::move(image));
     pixmap.setDevicePixelRatio(devicePixelRatio);
-    pixmaps_.insert(key, pixmap);
+    pixmaps_.insert(name, pixmap);
     return pixmap;
 }
 

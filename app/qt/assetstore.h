@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QSize>
 #include <QString>
+#include <future>
 
 #include "app/assets.h"
 #include "picturepack.h"
@@ -20,9 +21,13 @@ namespace brivolo {
 class AssetStore {
 public:
     explicit AssetStore(const PicturePack& prerendered = PicturePack::builtIn());
+    AssetStore(const AssetStore&) = delete;
+    AssetStore& operator=(const AssetStore&) = delete;
 
     // The picture stretched to `logicalSize` (width and height independently).
     QPixmap pixmap(Asset asset, QSize logicalSize, qreal devicePixelRatio);
+    // Starts unpacking, on another thread, a picture that pixmap() is about to be asked for.
+    void prepare(Asset asset, QSize logicalSize, qreal devicePixelRatio);
     // The picture at its own pixel size times `scale`, premultiplied ARGB, from the drawing.
     QImage image(Asset asset, qreal scale = 1.0);
     QImage render(Asset asset, QSize deviceSize) { return drawings_.render(asset, deviceSize); }
@@ -37,7 +42,11 @@ public:
     }
 
 private:
+    static QSize deviceSize(QSize logicalSize, qreal devicePixelRatio);
+    static QString key(Asset asset, QSize deviceSize);
+
     const PicturePack& prerendered_;
+    QHash<QString, std::shared_future<QImage>> unpacking_;
     VectorPictures drawings_;
     QHash<QString, QPixmap> pixmaps_;
     QHash<qreal, QCursor> cursors_;

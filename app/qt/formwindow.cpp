@@ -206,7 +206,9 @@ QPixmap FormWindow::background(AssetStore& assets, qreal devicePixelRatio) {
 }
 
 void FormWindow::prepareBackground(AssetStore& assets, qreal devicePixelRatio) {
-    background(assets, devicePixelRatio);
+    const AssetSpec& background = assetSpec(Asset::BeachBackground);
+    assets.prepare(Asset::BeachBackground, QSize(background.width, background.height),
+                   devicePixelRatio);
 }
 
 void FormWindow::paintEvent(QPaintEvent*) {

@@ -19,7 +19,7 @@ public:
     FormWindow(Form1& form, AssetStore& assets);
     ~FormWindow() override;
 
-    // Makes the background picture ahead of the window, e.g. while fonts are being loaded.
+    // Starts making the background picture on another thread, ahead of the window.
     static void prepareBackground(AssetStore& assets, qreal devicePixelRatio);
 
     QWidget* widgetFor(const Control& control) const { return widgets_.value(&control); }
