@@ -211,6 +211,17 @@ void FormWindow::prepareBackground(AssetStore& assets, qreal devicePixelRatio) {
                    devicePixelRatio);
 }
 
+// The pictures on show are unpacked on other threads while the window system maps the window.
+void FormWindow::showEvent(QShowEvent* event) {
+    for (auto shown = widgets_.cbegin(); shown != widgets_.cend(); ++shown) {
+        const Control& control = *shown.key();
+        if (control.kind() == ControlKind::Picture && control.visible()) {
+            assets_.prepare(control.spec().asset, shown.value()->size(), devicePixelRatioF());
+        }
+    }
+    QWidget::showEvent(event);
+}
+
 void FormWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(
