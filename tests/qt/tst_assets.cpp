@@ -2,6 +2,10 @@
 #include <QPainter>
 #include <QTest>
 
+#include <algorithm>
+
+#include "app/qt/picturepack.h"
+#include "app/qt/vectorpictures.h"
 #include "windowfixture.h"
 
 using namespace brivolo;
@@ -161,6 +165,62 @@ private Q_SLOTS:
         QCOMPARE(first.cacheKey(), again.cacheKey());
         QCOMPARE(first.size(), QSize(34, 66));
         QCOMPARE(first.deviceIndependentSize(), QSizeF(17, 33));
+        // Unpacked ahead on another thread, at a ratio from the pack and at one drawn anew.
+        for (const qreal ratio : {1.0, 1.5}) {
+            AssetStore ahead;
+            ahead.prepare(Asset::Uncle, QSize(215, 308), ratio);
+            QCOMPARE(ahead.pixmap(Asset::Uncle, QSize(215, 308), ratio).toImage(),
+                     store.pixmap(Asset::Uncle, QSize(215, 308), ratio).toImage());
+        }
+    }
+
+    // The sizes screens of ratio 1 and 2 need were rendered when the program was built: each
+    // is exactly what the drawing renders at that size, and none is missing.
+    void prerenderedPicturesAreTheirDrawings() {
+        const PicturePack& pack = PicturePack::builtIn();
+        VectorPictures drawings;
+        for (const PicturePack::Entry& entry : pack.entries()) {
+            const std::string name = entry.name.toStdString();
+            const auto spec = std::find_if(kAssets.begin(), kAssets.end(),
+                                           [&](const AssetSpec& s) { return s.name == name; });
+            const QImage drawn = spec != kAssets.end() ? drawings.render(spec->asset, entry.size)
+                                                       : drawings.renderDrawing(name, entry.size);
+            QVERIFY2(pack.image(name, entry.size) == drawn, name.c_str());
+        }
+        const AssetSpec& background = assetSpec(Asset::BeachBackground);
+        for (const int scale : {1, 2}) {
+            QVERIFY(!pack.image(background.name, QSize(800, 600) * scale).isNull());
+            QVERIFY(!pack.image(kHandPointer.drawing, QSize(32, 32) * scale).isNull());
+            for (const ControlSpec& spec : layout()) {
+                if (spec.kind == ControlKind::Picture) {
+                    const QSize size = QSize(spec.rect.width, spec.rect.height) * scale;
+                    QVERIFY2(!pack.image(assetSpec(spec.asset).name, size).isNull(),
+                             assetSpec(spec.asset).name.data());
+                }
+            }
+        }
+    }
+
+    void aPackGivesBackWhatWasPutIn() {
+        QImage runs(40, 30, QImage::Format_ARGB32_Premultiplied);
+        runs.fill(qRgba(0, 0, 128, 128));
+        QImage noise(7, 5, QImage::Format_ARGB32_Premultiplied);
+        for (int y = 0; y < noise.height(); ++y) {
+            for (int x = 0; x < noise.width(); ++x) {
+                noise.setPixel(x, y, qRgba(x * 30, y * 40, (x * y) % 7, 255));
+            }
+        }
+        runs.setPixel(3, 4, qRgba(255, 0, 0, 255));
+        QByteArray data;
+        PicturePack::append(data, "runs", runs);
+        PicturePack::append(data, "noise-picture", noise);
+        const PicturePack pack(data);
+        QCOMPARE(pack.image("runs", runs.size()), runs);
+        QCOMPARE(pack.image("noise-picture", noise.size()), noise);
+        QVERIFY(pack.image("runs", QSize(30, 40)).isNull());
+        QVERIFY(pack.image("noise", noise.size()).isNull());
+        QVERIFY(
+            PicturePack(data.left(data.size() - 4)).image("noise-picture", noise.size()).isNull());
     }
 };
 
