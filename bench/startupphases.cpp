@@ -52,15 +52,11 @@ int main(int argc, char* argv[]) {
     FormWindow::prepareBackground(assets, app.devicePixelRatio());
     const double background = lap();
     TimeSeededRandom random;
-    QtWindowHost host;
-    Form1 form(random, host);
-    const double core = lap();
     installedFonts.wait();
     const double fontList = lap();
-    FormWindow window(form, assets);
-    host.setWindow(&window);
-    form.load();
-    const double widgets = lap();
+    FormWindow window(random, assets);
+    window.form().load();
+    const double formWindow = lap();
     FirstPaint firstPaint;
     app.installEventFilter(&firstPaint);
     window.show();
@@ -71,8 +67,8 @@ int main(int argc, char* argv[]) {
     const double paint = lap();
     std::printf(
         "startup_phases qapplication_ms=%.2f fonts_ms=%.2f icon_ms=%.2f background_ms=%.2f "
-        "core_ms=%.2f font_list_wait_ms=%.2f widgets_ms=%.2f show_and_first_paint_ms=%.2f "
+        "font_list_wait_ms=%.2f window_and_widgets_ms=%.2f show_and_first_paint_ms=%.2f "
         "total_ms=%.2f\n",
-        application, fonts, icon, background, core, fontList, widgets, paint, mark);
+        application, fonts, icon, background, fontList, formWindow, paint, mark);
     return 0;
 }

@@ -7,9 +7,9 @@ namespace brivolo {
 AssetStore::AssetStore(const PicturePack& prerendered) : prerendered_(prerendered) {}
 
 QImage AssetStore::image(Asset asset, qreal scale) {
-    const AssetSpec& spec = assetSpec(asset);
-    return render(
-        asset, QSize(int(std::lround(spec.width * scale)), int(std::lround(spec.height * scale))));
+    const PictureDescription& picture = pictureDescription(asset);
+    return render(asset, QSize(int(std::lround(picture.width * scale)),
+                               int(std::lround(picture.height * scale))));
 }
 
 QSize AssetStore::deviceSize(QSize logicalSize, qreal devicePixelRatio) {
@@ -32,7 +32,7 @@ void AssetStore::prepare(Asset asset, QSize logicalSize, qreal devicePixelRatio)
     }
     // Only the unpacking runs there: a QImage may be made on any thread, a QPixmap may not.
     unpacking_.insert(name, std::async(std::launch::async, [&pack = prerendered_, asset, size] {
-                                return pack.image(assetSpec(asset).name, size);
+                                return pack.image(pictureDescription(asset).name, size);
                             }).share());
 }
 
@@ -48,7 +48,7 @@ QPixmap AssetStore::pixmap(Asset asset, QSize logicalSize, qreal devicePixelRati
         image = unpacking->get();
         unpacking_.erase(unpacking);
     } else {
-        image = prerendered_.image(assetSpec(asset).name, size);
+        image = prerendered_.image(pictureDescription(asset).name, size);
     }
     if (image.isNull()) {
         image = render(asset, size);

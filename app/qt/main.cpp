@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "app/form1.h"
 #include "assetstore.h"
 #include "fonts.h"
 #include "formwindow.h"
@@ -26,13 +25,9 @@ int main(int argc, char* argv[]) {
     brivolo::FormWindow::prepareBackground(assets, app.devicePixelRatio());
 
     brivolo::TimeSeededRandom random;
-    brivolo::QtWindowHost host;
-    brivolo::Form1 form(random, host);
     installedFonts.wait();
-    brivolo::FormWindow window(form, assets);
-    host.setWindow(&window);
-
-    form.load();
+    brivolo::FormWindow window(random, assets);
+    window.form().load();
     window.show();
     return QApplication::exec();
 }

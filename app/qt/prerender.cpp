@@ -36,17 +36,17 @@ int main(int argc, char* argv[]) {
         }
     };
     const auto addPicture = [&](Asset asset, QSize size) {
-        add(assetSpec(asset).name, size, [&] { return drawings.render(asset, size); });
+        add(pictureDescription(asset).name, size, [&] { return drawings.render(asset, size); });
     };
     const auto addDrawing = [&](std::string_view drawing, QSize size) {
         add(drawing, size, [&] { return drawings.renderDrawing(drawing, size); });
     };
     for (const int scale : {1, 2}) {
-        const AssetSpec& background = assetSpec(Asset::BeachBackground);
+        const PictureDescription& background = pictureDescription(Asset::BeachBackground);
         addPicture(Asset::BeachBackground, QSize(background.width, background.height) * scale);
-        for (const ControlSpec& spec : layout()) {
-            if (spec.kind == ControlKind::Picture) {
-                addPicture(spec.asset, QSize(spec.rect.width, spec.rect.height) * scale);
+        for (const ControlLayout& control : layout()) {
+            if (control.kind == ControlKind::Picture) {
+                addPicture(control.asset, QSize(control.rect.width, control.rect.height) * scale);
             }
         }
         addDrawing(kHandPointer.drawing, QSize(kHandPointer.width, kHandPointer.height) * scale);

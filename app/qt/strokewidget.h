@@ -10,16 +10,16 @@ namespace brivolo {
 class StrokeWidget : public QWidget {
     Q_OBJECT
 public:
-    StrokeWidget(const ControlSpec& spec, QWidget* parent);
+    StrokeWidget(const ControlLayout& entry, QWidget* parent);
 
-    static QRect geometryFor(const ControlSpec& spec);
+    static QRect geometryFor(const ControlLayout& entry);
     static constexpr int kCornerRadius = 14;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    const ControlSpec& spec_;
+    const ControlLayout& layout_;
 };
 
 }  // namespace brivolo

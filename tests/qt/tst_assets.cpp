@@ -6,7 +6,7 @@
 
 #include "app/qt/picturepack.h"
 #include "app/qt/vectorpictures.h"
-#include "windowfixture.h"
+#include "support/windowfixture.h"
 
 using namespace brivolo;
 
@@ -42,9 +42,9 @@ class AssetsTest : public QObject {
 private Q_SLOTS:
     void everyPictureHasItsSizeAndTransparency() {
         AssetStore store;
-        for (const AssetSpec& spec : kAssets) {
-            const QImage image = store.image(spec.asset);
-            QCOMPARE(image.size(), QSize(spec.width, spec.height));
+        for (const PictureDescription& picture : kAssets) {
+            const QImage image = store.image(picture.asset);
+            QCOMPARE(image.size(), QSize(picture.width, picture.height));
             int transparent = 0, opaque = 0;
             for (int y = 0; y < image.height(); ++y) {
                 for (int x = 0; x < image.width(); ++x) {
@@ -53,12 +53,12 @@ private Q_SLOTS:
                     opaque += alpha == 255;
                 }
             }
-            const int all = spec.width * spec.height;
-            if (spec.opaque) {
+            const int all = picture.width * picture.height;
+            if (picture.opaque) {
                 QCOMPARE(opaque, all);
             } else {
-                QVERIFY2(transparent > all / 20, spec.name.data());  // a real surround
-                QVERIFY2(opaque > all / 20, spec.name.data());       // and a real picture
+                QVERIFY2(transparent > all / 20, picture.name.data());  // a real surround
+                QVERIFY2(opaque > all / 20, picture.name.data());       // and a real picture
                 QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
                 QCOMPARE(qAlpha(image.pixel(image.width() - 1, image.height() - 1)), 0);
             }
@@ -67,8 +67,8 @@ private Q_SLOTS:
 
     void theSurroundShowsWhateverLiesBehind() {
         AssetStore store;
-        for (const AssetSpec& spec : kAssets) {
-            const QImage image = store.image(spec.asset);
+        for (const PictureDescription& picture : kAssets) {
+            const QImage image = store.image(picture.asset);
             const QImage onRed = over(image, Qt::red), onBlue = over(image, Qt::blue);
             for (int y = 0; y < image.height(); ++y) {
                 for (int x = 0; x < image.width(); ++x) {
@@ -181,21 +181,23 @@ private Q_SLOTS:
         VectorPictures drawings;
         for (const PicturePack::Entry& entry : pack.entries()) {
             const std::string name = entry.name.toStdString();
-            const auto spec = std::find_if(kAssets.begin(), kAssets.end(),
-                                           [&](const AssetSpec& s) { return s.name == name; });
-            const QImage drawn = spec != kAssets.end() ? drawings.render(spec->asset, entry.size)
-                                                       : drawings.renderDrawing(name, entry.size);
+            const auto picture =
+                std::find_if(kAssets.begin(), kAssets.end(),
+                             [&](const PictureDescription& s) { return s.name == name; });
+            const QImage drawn = picture != kAssets.end()
+                                     ? drawings.render(picture->asset, entry.size)
+                                     : drawings.renderDrawing(name, entry.size);
             QVERIFY2(pack.image(name, entry.size) == drawn, name.c_str());
         }
-        const AssetSpec& background = assetSpec(Asset::BeachBackground);
+        const PictureDescription& background = pictureDescription(Asset::BeachBackground);
         for (const int scale : {1, 2}) {
             QVERIFY(!pack.image(background.name, QSize(800, 600) * scale).isNull());
             QVERIFY(!pack.image(kHandPointer.drawing, QSize(32, 32) * scale).isNull());
-            for (const ControlSpec& spec : layout()) {
-                if (spec.kind == ControlKind::Picture) {
-                    const QSize size = QSize(spec.rect.width, spec.rect.height) * scale;
-                    QVERIFY2(!pack.image(assetSpec(spec.asset).name, size).isNull(),
-                             assetSpec(spec.asset).name.data());
+            for (const ControlLayout& control : layout()) {
+                if (control.kind == ControlKind::Picture) {
+                    const QSize size = QSize(control.rect.width, control.rect.height) * scale;
+                    QVERIFY2(!pack.image(pictureDescription(control.asset).name, size).isNull(),
+                             pictureDescription(control.asset).name.data());
                 }
             }
         }
