@@ -41,10 +41,6 @@ QFont gameFont(FontSize size) {
     return font;
 }
 
-}  // namespace brivolo
-
-namespace brivolo {
-
 int baselineCorrection(const QFont& font) {
     constexpr double kTahomaAscent = 2049.0 / 2048.0;  // of the em
     const int designed = static_cast<int>(font.pixelSize() * kTahomaAscent + 0.5);

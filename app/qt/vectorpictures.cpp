@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "vectorpictures.h"
 
+#include <QDebug>
 #include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -42,6 +43,9 @@ QSvgRenderer& VectorPictures::renderer(std::string_view drawing,
     QByteArray source;
     if (file.open(QIODevice::ReadOnly)) {
         source = file.readAll();
+    } else {
+        qWarning("brivolo: the picture %s cannot be read; it is left blank",
+                 qUtf8Printable(file.fileName()));
     }
     for (const ColourSwap& swap : swaps) {
         if (!swap.from.empty()) {
@@ -50,6 +54,10 @@ QSvgRenderer& VectorPictures::renderer(std::string_view drawing,
         }
     }
     auto svg = std::make_shared<QSvgRenderer>(source);
+    if (!source.isEmpty() && !svg->isValid()) {
+        qWarning("brivolo: the picture %s is not a drawing; it is left blank",
+                 qUtf8Printable(file.fileName()));
+    }
     svg->setAspectRatioMode(Qt::IgnoreAspectRatio);
     return **renderers_.insert(key, svg);
 }
