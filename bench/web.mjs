@@ -1,0 +1,161 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Benchmark of the one-file page in headless Chromium, each figure beside a floor measured in
+// the same run: a page of the same file size and stage holding 120 plain absolutely placed
+// elements. Called by scripts/bench after scripts/web:
+//
+//     node bench/web.mjs [RESULTS_FILE] [--runs N] [--games N]
+import { mkdtempSync, readFileSync, rmSync, statSync, writeFileSync } from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { parseArgs } from 'node:util';
+import { pathToFileURL } from 'node:url';
+import { launch, pageFile } from '../tests/web/page.mjs';
+
+const { values: options, positionals } = parseArgs({
+  options: { runs: { type: 'string', default: '11' }, games: { type: 'string', default: '3' } },
+  allowPositionals: true,
+});
+const runs = Number(options.runs);
+const games = Number(options.games);
+const median = (xs) => {
+  const s = [...xs].sort((a, b) => a - b);
+  return s.length % 2 ? s[(s.length - 1) / 2] : (s[s.length / 2 - 1] + s[s.length / 2]) / 2;
+};
+
+// The floor: the same stage, 120 coloured boxes, one of them a button that shows and hides
+// twelve others and rewrites four captions, padded to the game file's size.
+function floorPage(size) {
+  const boxes = Array.from({ length: 120 }, (_, i) => {
+    const [x, y] = [(i % 12) * 66, Math.floor(i / 12) * 56];
+    return `<div id="b${i}" style="left:${x}px;top:${y}px;background:hsl(${i * 3},80%,60%)">${i}</div>`;
+  }).join('');
+  const html = `<!doctype html><html lang="it"><head><meta charset="utf-8"><title>floor</title>
+<style>#stage{position:relative;width:792px;height:566px}
+#stage div{position:absolute;width:60px;height:50px;font:bold 14px sans-serif}</style></head>
+<body><div id="stage">${boxes}</div><script>
+let flip = false;
+document.getElementById('b0').addEventListener('click', () => {
+  flip = !flip;
+  for (let i = 1; i <= 12; i++) document.getElementById('b' + i).hidden = flip;
+  for (let i = 13; i <= 16; i++) document.getElementById('b' + i).textContent = flip ? 'x' + i : i;
+});
+document.documentElement.dataset.state = 'ready';
+</script></body></html>`;
+  return html + `<!--${'x'.repeat(Math.max(0, size - Buffer.byteLength(html) - 7))}-->`;
+}
+
+// Runs before the page's own scripts: at every frame until the page is ready and every visible
+// picture has its pixels, then notes the time, from navigation, just after that frame.
+function watchFirstFullFrame() {
+  const done = () => {
+    if (document.documentElement.dataset.state !== 'ready') return false;
+    return [...document.images].every((img) => img.hidden || img.closest('[hidden]')
+      || (img.complete && img.naturalWidth > 0));
+  };
+  const frame = () => {
+    if (!done()) { requestAnimationFrame(frame); return; }
+    const channel = new MessageChannel();
+    channel.port1.onmessage = () => { window.firstFullFrame = performance.now(); };
+    channel.port2.postMessage(0);
+  };
+  requestAnimationFrame(frame);
+}
+
+async function firstFrame(browser, url) {
+  const context = await browser.newContext({ viewport: { width: 792, height: 566 } });
+  const page = await context.newPage();
+  await page.addInitScript(watchFirstFullFrame);
+  await page.goto(url);
+  const ms = await page.waitForFunction(() => window.firstFullFrame).then((h) => h.jsonValue());
+  await context.close();
+  return ms;
+}
+
+// Cost of one click: the click's handlers, dispatched synchronously, plus the rendering of the
+// frame that follows (from the start of its animation-frame callbacks to the first task after
+// it: style, layout, paint). The wait for the frame's turn is idle time and is left out.
+function timeClick(id) {
+  return new Promise((resolve) => {
+    const target = document.getElementById(id);
+    const start = performance.now();
+    target.dispatchEvent(new MouseEvent('click', { bubbles: true, cancelable: true, view: window }));
+    const handled = performance.now() - start;
+    requestAnimationFrame(() => {
+      const frameStart = performance.now();
+      const channel = new MessageChannel();
+      channel.port1.onmessage = () => resolve(handled + performance.now() - frameStart);
+      channel.port2.postMessage(0);
+    });
+  });
+}
+
+async function clicks(browser, gameUrl, floorUrl) {
+  const context = await browser.newContext({ viewport: { width: 792, height: 566 }, deviceScaleFactor: 2 });
+  const page = await context.newPage();
+  const dpr = await page.evaluate(() => devicePixelRatio);
+  const game = [];
+  const floor = [];
+  await page.goto(gameUrl);
+  await page.waitForFunction(() => document.documentElement.dataset.state === 'ready');
+  for (let g = 0; g < games; g++) {
+    await page.evaluate(timeClick, 'Image70');
+    for (let k = 1; k <= 20; k++) {
+      game.push(await page.evaluate(timeClick, 'Image3'));
+      const operation = await page.evaluate(() => ['Label1', 'Label2', 'Label3']
+        .map((id) => document.getElementById(id).textContent.trim()));
+      const [a, sign, b] = operation;
+      if (!/^\d+$/.test(a) || !/^\d+$/.test(b)) throw new Error(`no operation after the click: ${operation}`);
+      const box = `Text${((k - 1) % 3) + 1}`;
+      await page.waitForFunction((id) => document.activeElement?.id === id, box);
+      await page.keyboard.type(String(sign === '+' ? Number(a) + Number(b) : Number(a) - Number(b)));
+    }
+    await page.click('#Text4');
+    await page.keyboard.type('0');
+  }
+  await page.goto(floorUrl);
+  for (let i = 0; i < game.length; i++) floor.push(await page.evaluate(timeClick, 'b0'));
+  await context.close();
+  return { dpr, game, floor };
+}
+
+function machine(browser) {
+  const cpu = os.cpus()[0]?.model ?? 'unknown';
+  return `Chromium ${browser.version()} (Debian package, headless), ${os.cpus().length} cores, `
+    + `CPU ${cpu}, ${Math.round(os.totalmem() / 2 ** 30)} GiB, Node.js ${process.version}, kernel ${os.release()}`;
+}
+
+const size = statSync(pageFile).size;
+const dir = mkdtempSync(path.join(os.tmpdir(), 'brivolo-bench-'));
+const floorFile = path.join(dir, 'floor.html');
+writeFileSync(floorFile, floorPage(size));
+const gameUrl = pathToFileURL(pageFile).href;
+const floorUrl = pathToFileURL(floorFile).href;
+
+const browser = await launch();
+try {
+  await firstFrame(browser, floorUrl); // warms the browser's own start, paid by neither page
+  const times = { game: [], floor: [] };
+  for (let run = 0; run < runs; run++) {
+    const order = run % 2 ? ['game', 'floor'] : ['floor', 'game'];
+    for (const which of order) times[which].push(await firstFrame(browser, which === 'game' ? gameUrl : floorUrl));
+  }
+  const click = await clicks(browser, gameUrl, floorUrl);
+  const [g, f] = [median(times.game), median(times.floor)];
+  const [cg, cf] = [median(click.game), median(click.floor)];
+  const lines = [
+    `machine: ${machine(browser)}`,
+    `web page: ${pageFile}`,
+    `web startup: navigation to first frame with every picture drawn, median of ${runs} interleaved runs: `
+      + `game ${g.toFixed(1)} ms, floor ${f.toFixed(1)} ms, ratio ${(g / f).toFixed(2)} (goal <= 1.25)`,
+    `web startup samples: game ${times.game.map((t) => t.toFixed(1)).join(' ')}; floor ${times.floor.map((t) => t.toFixed(1)).join(' ')}`,
+    `web click: abacus click to next frame at device pixel ratio ${click.dpr}, median of ${click.game.length}: `
+      + `${cg.toFixed(2)} ms (goal <= 4 ms); floor click ${cf.toFixed(2)} ms; ratio ${(cg / cf).toFixed(1)}`,
+    `web click max: game ${Math.max(...click.game).toFixed(2)} ms, floor ${Math.max(...click.floor).toFixed(2)} ms`,
+    `web size: ${size} bytes = ${(size / 1024).toFixed(1)} KiB (goal <= 400 KiB)`,
+  ];
+  console.log(lines.join('\n'));
+  if (positionals[0]) writeFileSync(positionals[0], `${lines.join('\n')}\n`, { flag: 'a' });
+} finally {
+  await browser.close();
+  rmSync(dir, { recursive: true, force: true });
+}
