@@ -6,7 +6,7 @@
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import {
-  centre, coneRows, controls, focused, images, launch, nothingStored, open, operation, shownOf,
+  centre, click, coneRows, controls, focused, images, launch, nothingStored, open, operation, shownOf,
   stored, suns, wrongOfSameLength,
 } from './page.mjs';
 
@@ -74,13 +74,7 @@ async function playGame(page, input) {
   return model.scores;
 }
 
-const mouseAndKeys = (page) => ({
-  async press(id) {
-    const { x, y } = await centre(page, id);
-    await page.mouse.click(x, y);
-  },
-  enter: (text) => page.keyboard.type(text),
-});
+const mouseAndKeys = (page) => ({ press: (id) => click(page, id), enter: (text) => page.keyboard.type(text) });
 
 test('a whole game by mouse and keyboard, the total, then quit', async () => {
   const { page, context, check } = await open(browser);

@@ -4,17 +4,15 @@
 import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
 import { after, before, test } from 'node:test';
-import { centre, controls, focused, launch, open, operation, shownOf } from './page.mjs';
+import { centre, click, controls, focused, launch, open, operation, shownOf } from './page.mjs';
 
 let browser;
 before(async () => { browser = await launch(); });
 after(() => browser?.close());
 
 async function firstOperation(page) {
-  for (const id of ['Image70', 'Image3']) {
-    const { x, y } = await centre(page, id);
-    await page.mouse.click(x, y);
-  }
+  await click(page, 'Image70');
+  await click(page, 'Image3');
   await focused(page, 'Text1');
 }
 

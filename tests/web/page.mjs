@@ -94,6 +94,11 @@ export async function centre(page, id) {
   return { x: box.x + box.width / 2, y: box.y + box.height / 2 };
 }
 
+export async function click(page, id) {
+  const { x, y } = await centre(page, id);
+  await page.mouse.click(x, y);
+}
+
 export function focused(page, id) {
   return page.waitForFunction((name) => document.activeElement?.id === name, id, { timeout: 5000 });
 }
