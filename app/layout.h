@@ -23,7 +23,8 @@ inline constexpr int kClientHeight = 566;
 inline constexpr std::string_view kCaption =
     "ZELTRAMO      Il Numero:  Addizioni e sottrazioni in riga (entro 20)";
 inline constexpr Rgb kWindowBackground{0, 255, 255};
-inline constexpr int kStrokeWidth = 2;  // lines and rounded outlines
+inline constexpr int kStrokeWidth = 2;    // lines and rounded outlines
+inline constexpr int kCornerRadius = 14;  // of the rounded outlines
 inline constexpr int kNoTabIndex = -1;
 
 // One control of the window as laid out. Lines use `from` and `to`; every other kind `rect`.

@@ -8,6 +8,7 @@
 
 #include "accessibility.h"
 #include "app/form1.h"
+#include "app/spokentext.h"
 #include "assetstore.h"
 #include "fonts.h"
 #include "picturewidget.h"
@@ -27,31 +28,6 @@ QColor toColor(Paint paint) {
 
 QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString describe(const Control& control) {
-    switch (control.kind()) {
-        case ControlKind::Picture:
-            return toQString(assetSpec(control.spec().asset).description);
-        case ControlKind::TextBox:
-            switch (control.number()) {
-                case 1:
-                    return QStringLiteral("Risposta del nipotino verde");
-                case 2:
-                    return QStringLiteral("Risposta del nipotino rosso");
-                case 3:
-                    return QStringLiteral("Risposta del nipotino azzurro");
-                default:
-                    return QStringLiteral("Totale dei punti");
-            }
-        case ControlKind::Line:
-            return QStringLiteral("Punta del fumetto");
-        case ControlKind::Shape:
-            return QStringLiteral("Fumetto");
-        case ControlKind::Label:
-            break;
-    }
-    return {};
 }
 
 }  // namespace
@@ -152,7 +128,7 @@ QWidget* FormWindow::createWidget(Control& control) {
     }
     widget->setObjectName(QString::fromStdString(control.name()));
     widget->setToolTip(toQString(spec.tooltip));
-    widget->setAccessibleName(describe(control));
+    widget->setAccessibleName(QString::fromStdString(fixedName(control)));
     widget->setVisible(control.visible());
     widget->setEnabled(control.enabled());
     return widget;

@@ -13,7 +13,6 @@ public:
     StrokeWidget(const ControlSpec& spec, QWidget* parent);
 
     static QRect geometryFor(const ControlSpec& spec);
-    static constexpr int kCornerRadius = 14;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
