@@ -7,111 +7,82 @@ import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 import { chromium } from 'playwright-core';
 
-export const root = fileURLToPath(new URL('../..', import.meta.url));
-export const pageFile = process.env.BRIVOLO_WEB_PAGE ?? path.join(root, 'dist-out', 'brivolo.html');
-export const chromiumPath = process.env.BRIVOLO_CHROMIUM ?? '/usr/bin/chromium';
+export const pageFile = process.env.BRIVOLO_WEB_PAGE
+  ?? path.join(fileURLToPath(new URL('../..', import.meta.url)), 'dist-out', 'brivolo.html');
 
 // Playwright adds --headless and a fresh temporary user data dir of its own; the rest keeps
 // Chromium from reaching out on its own account.
-export function launch() {
-  return chromium.launch({
-    executablePath: chromiumPath,
-    headless: true,
-    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-      '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-  });
-}
+export const launch = () => chromium.launch({
+  executablePath: process.env.BRIVOLO_CHROMIUM ?? '/usr/bin/chromium',
+  headless: true,
+  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+    '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+});
 
-// Picture numbers of the rows, element k at index k - 1: the cones of the green, red and
-// light-blue players, and the suns that mark the operation on show.
-const range = (first, count) => Array.from({ length: count }, (_, i) => first + i);
-export const coneRows = [range(7, 20), range(27, 20), range(47, 20)];
-export const suns = range(1, 20).map((k) => (k <= 3 ? 3 + k : k + 68));
+// Element k - 1 of each row is the picture of its k-th cone or sun.
+const row = (number) => Array.from({ length: 20 }, (_, i) => `Image${number(i + 1)}`);
+export const coneRows = [row((k) => k + 6), row((k) => k + 26), row((k) => k + 46)];
+export const suns = row((k) => (k <= 3 ? k + 3 : k + 68));
 
-// A context whose every request other than the page's own file (and the data: and blob: URLs
-// it makes in memory) is refused and recorded, with console errors and uncaught exceptions.
-// `troubles` must stay empty; `check()` asserts so.
-export async function open(browser, contextOptions = {}, url = pathToFileURL(pageFile).href) {
+// The page in a fresh context where every request but for the page's own file (and the data:
+// and blob: URLs it makes in memory) is refused. `check()` asserts that none was attempted,
+// that no console error or uncaught exception came, and that nothing was stored.
+export async function open(browser, contextOptions = {}) {
   const context = await browser.newContext(contextOptions);
   const troubles = [];
-  const local = (u) => /^(file|data|blob):/.test(u);
-  context.on('request', (request) => {
-    if (!local(request.url())) troubles.push(`request ${request.url()}`);
-  });
+  const local = (url) => /^(file|data|blob):/.test(url);
+  context.on('request', (r) => local(r.url()) || troubles.push(`request ${r.url()}`));
   await context.route('**/*', (route) => (local(route.request().url()) ? route.continue() : route.abort()));
   const page = await context.newPage();
-  page.on('console', (message) => {
-    if (message.type() === 'error') troubles.push(`console: ${message.text()}`);
-  });
+  page.on('console', (m) => m.type() === 'error' && troubles.push(`console: ${m.text()}`));
   page.on('pageerror', (error) => troubles.push(`page error: ${error.message}`));
-  await page.goto(url);
-  await page.waitForFunction(() => document.documentElement.dataset.state === 'ready',
-    null, { timeout: 20000 }).catch((error) => {
-    throw new Error(`the page never became ready: ${[error.message, ...troubles].join('; ')}`);
-  });
-  return {
-    context,
-    page,
-    troubles,
-    check: () => assert.deepEqual(troubles, [], 'the page reached out or complained'),
+  await page.goto(pathToFileURL(pageFile).href);
+  await page.waitForFunction(() => document.documentElement.dataset.state === 'ready', null,
+    { timeout: 20000 }).catch((e) => assert.fail(`never ready: ${[e.message, ...troubles].join('; ')}`));
+  const check = async () => {
+    assert.deepEqual(troubles, [], 'the page reached out or complained');
+    assert.deepEqual(await page.evaluate(async () => [localStorage.length, sessionStorage.length,
+      document.cookie, (await indexedDB.databases()).length, (await caches.keys()).length]),
+    [0, 0, '', 0, 0], 'the page stored something');
+    await context.close();
   };
+  return { context, page, check };
 }
 
 // Every control by name after the next frame: shown (no `hidden`), on (neither disabled nor
 // aria-disabled) and its text (a box's value, a label's caption).
-export function controls(page) {
-  return page.evaluate(async () => {
-    await new Promise((done) => requestAnimationFrame(() => done()));
-    const named = /^(Image|Label|Text|Line|Shape)\d+$/;
-    return Object.fromEntries([...document.querySelectorAll('#Form1 [id]')]
-      .filter((e) => named.test(e.id))
-      .map((e) => [e.id, {
-        shown: !e.hidden,
-        on: !e.disabled && e.getAttribute('aria-disabled') !== 'true',
-        text: e instanceof HTMLInputElement ? e.value : e.textContent.trim(),
-      }]));
-  });
-}
+export const controls = (page) => page.evaluate(async () => {
+  await new Promise((done) => requestAnimationFrame(() => done()));
+  return Object.fromEntries([...document.querySelectorAll('#Form1 [id]')]
+    .filter((e) => /^(Image|Label|Text|Line|Shape)\d+$/.test(e.id))
+    .map((e) => [e.id, {
+      shown: !e.hidden,
+      on: !e.disabled && e.getAttribute('aria-disabled') !== 'true',
+      text: e instanceof HTMLInputElement ? e.value : e.textContent.trim(),
+    }]));
+});
+
+export const shownOf = (c, names) => names.filter((name) => c[name].shown);
 
 // The operation in the uncle's balloon and the result it expects.
 export function operation(c) {
-  const [a, sign, b] = [c.Label1.text, c.Label2.text, c.Label3.text];
-  assert.match(`${a} ${sign} ${b}`, /^\d{1,2} [+-] \d{1,2}$/, 'the balloon shows no operation');
-  const result = sign === '+' ? Number(a) + Number(b) : Number(a) - Number(b);
-  return { text: `${a} ${sign} ${b}`, result };
+  const text = `${c.Label1.text} ${c.Label2.text} ${c.Label3.text}`;
+  const [, a, sign, b] = text.match(/^(\d{1,2}) ([+-]) (\d{1,2})$/) ?? assert.fail(`no operation: ${text}`);
+  return { text, result: sign === '+' ? Number(a) + Number(b) : Number(a) - Number(b) };
 }
 
 // A wrong answer that is judged as soon as a right one would be: as many digits, another value.
 export const wrongOfSameLength = (n) => (n < 10 ? (n + 1) % 10 : n + 1);
 
-// The names among `names` that are shown.
-export const shownOf = (c, names) => names.filter((name) => c[name].shown);
-export const images = (numbers) => numbers.map((n) => `Image${n}`);
-
 export async function centre(page, id) {
-  const box = await page.locator(`#${id}`).boundingBox();
-  assert.ok(box, `${id} is not rendered`);
+  const box = (await page.locator(`#${id}`).boundingBox()) ?? assert.fail(`${id} is not rendered`);
   return { x: box.x + box.width / 2, y: box.y + box.height / 2 };
 }
 
-export async function click(page, id) {
+export const click = async (page, id) => {
   const { x, y } = await centre(page, id);
   await page.mouse.click(x, y);
-}
+};
 
-export function focused(page, id) {
-  return page.waitForFunction((name) => document.activeElement?.id === name, id, { timeout: 5000 });
-}
-
-// What the page has stored anywhere a page can store.
-export function stored(page) {
-  return page.evaluate(async () => ({
-    localStorage: localStorage.length,
-    sessionStorage: sessionStorage.length,
-    cookie: document.cookie,
-    indexedDB: (await indexedDB.databases()).map((d) => d.name),
-    caches: 'caches' in window ? await caches.keys() : [],
-  }));
-}
-
-export const nothingStored = { localStorage: 0, sessionStorage: 0, cookie: '', indexedDB: [], caches: [] };
+export const focused = (page, id) => page.waitForFunction(
+  (name) => document.activeElement?.id === name, id, { timeout: 5000 });
