@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Benchmark of the one-file page in headless Chromium, each figure beside a floor measured in
-// the same run: a page of the same file size and stage holding 120 plain absolutely placed
-// elements. Called by scripts/bench after scripts/web:
+// the same run: a page of the same 792 x 566 stage holding 120 plain absolutely placed
+// elements, and the same floor padded to the game file's size. Called by scripts/bench after
+// scripts/web:
 //
 //     node bench/web.mjs [RESULTS_FILE] [--runs N] [--games N]
-import { mkdtempSync, readFileSync, rmSync, statSync, writeFileSync } from 'node:fs';
+import { mkdtempSync, rmSync, statSync, writeFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { parseArgs } from 'node:util';
@@ -23,8 +24,8 @@ const median = (xs) => {
 };
 
 // The floor: the same stage, 120 coloured boxes, one of them a button that shows and hides
-// twelve others and rewrites four captions, padded to the game file's size.
-function floorPage(size) {
+// twelve others and rewrites four captions; padded with a comment to `size` bytes if given.
+function floorPage(size = 0) {
   const boxes = Array.from({ length: 120 }, (_, i) => {
     const [x, y] = [(i % 12) * 66, Math.floor(i / 12) * 56];
     return `<div id="b${i}" style="left:${x}px;top:${y}px;background:hsl(${i * 3},80%,60%)">${i}</div>`;
@@ -45,17 +46,20 @@ document.documentElement.dataset.state = 'ready';
 }
 
 // Runs before the page's own scripts: at every frame until the page is ready and every visible
-// picture has its pixels, then notes the time, from navigation, just after that frame.
+// picture has its pixels, then notes the time, from navigation, just after that frame; also
+// when the document was parsed and when the page said it was ready.
 function watchFirstFullFrame() {
-  const done = () => {
-    if (document.documentElement.dataset.state !== 'ready') return false;
-    return [...document.images].every((img) => img.hidden || img.closest('[hidden]')
-      || (img.complete && img.naturalWidth > 0));
-  };
+  const times = {};
+  new MutationObserver(() => {
+    if (document.documentElement.dataset.state === 'ready') times.ready ??= performance.now();
+  }).observe(document, { attributes: true, subtree: true, attributeFilter: ['data-state'] });
+  addEventListener('DOMContentLoaded', () => { times.parsed = performance.now(); });
+  const done = () => document.documentElement.dataset.state === 'ready'
+    && [...document.images].every((img) => img.closest('[hidden]') || (img.complete && img.naturalWidth > 0));
   const frame = () => {
     if (!done()) { requestAnimationFrame(frame); return; }
     const channel = new MessageChannel();
-    channel.port1.onmessage = () => { window.firstFullFrame = performance.now(); };
+    channel.port1.onmessage = () => { window.firstFullFrame = { ...times, frame: performance.now() }; };
     channel.port2.postMessage(0);
   };
   requestAnimationFrame(frame);
@@ -66,9 +70,9 @@ async function firstFrame(browser, url) {
   const page = await context.newPage();
   await page.addInitScript(watchFirstFullFrame);
   await page.goto(url);
-  const ms = await page.waitForFunction(() => window.firstFullFrame).then((h) => h.jsonValue());
+  const times = await page.waitForFunction(() => window.firstFullFrame).then((h) => h.jsonValue());
   await context.close();
-  return ms;
+  return times;
 }
 
 // Cost of one click, in two parts: the click's handlers, dispatched synchronously, and the
@@ -129,30 +133,37 @@ function machine(browser) {
 
 const size = statSync(pageFile).size;
 const dir = mkdtempSync(path.join(os.tmpdir(), 'brivolo-bench-'));
-const floorFile = path.join(dir, 'floor.html');
-writeFileSync(floorFile, floorPage(size));
-const gameUrl = pathToFileURL(pageFile).href;
-const floorUrl = pathToFileURL(floorFile).href;
+const urls = { game: pathToFileURL(pageFile).href };
+for (const [name, html] of [['floor', floorPage()], ['padded', floorPage(size)]]) {
+  writeFileSync(path.join(dir, `${name}.html`), html);
+  urls[name] = pathToFileURL(path.join(dir, `${name}.html`)).href;
+}
 
 const browser = await launch();
 try {
-  await firstFrame(browser, floorUrl); // warms the browser's own start, paid by neither page
-  const times = { game: [], floor: [] };
+  await firstFrame(browser, urls.floor); // warms the browser's own start, paid by no page
+  const times = { game: [], floor: [], padded: [] };
   for (let run = 0; run < runs; run++) {
-    const order = run % 2 ? ['game', 'floor'] : ['floor', 'game'];
-    for (const which of order) times[which].push(await firstFrame(browser, which === 'game' ? gameUrl : floorUrl));
+    const order = Object.keys(times);
+    for (let i = 0; i < run % order.length; i++) order.push(order.shift());
+    for (const which of order) times[which].push(await firstFrame(browser, urls[which]));
   }
-  const click = await clicks(browser, gameUrl, floorUrl);
-  const [g, f] = [median(times.game), median(times.floor)];
-  const total = (samples) => samples.map(([handler, frame]) => handler + frame);
+  const click = await clicks(browser, urls.game, urls.floor);
+  const at = (which, phase) => median(times[which].map((t) => t[phase]));
+  const samples = (which) => times[which].map((t) => t.frame.toFixed(1)).join(' ');
+  const [g, f, pf] = [at('game', 'frame'), at('floor', 'frame'), at('padded', 'frame')];
+  const total = (clicks) => clicks.map(([handler, frame]) => handler + frame);
   const [cg, cf] = [median(total(click.game)), median(total(click.floor))];
-  const part = (samples, i) => median(samples.map((sample) => sample[i])).toFixed(2);
+  const part = (clicks, i) => median(clicks.map((sample) => sample[i])).toFixed(2);
   const lines = [
     `machine: ${machine(browser)}`,
     `web page: ${pageFile}`,
     `web startup: navigation to first frame with every picture drawn, median of ${runs} interleaved runs: `
-      + `game ${g.toFixed(1)} ms, floor ${f.toFixed(1)} ms, ratio ${(g / f).toFixed(2)} (goal <= 1.25)`,
-    `web startup samples: game ${times.game.map((t) => t.toFixed(1)).join(' ')}; floor ${times.floor.map((t) => t.toFixed(1)).join(' ')}`,
+      + `game ${g.toFixed(1)} ms, floor ${f.toFixed(1)} ms, ratio ${(g / f).toFixed(2)} (goal <= 1.25); `
+      + `floor padded to ${size} bytes ${pf.toFixed(1)} ms, ratio ${(g / pf).toFixed(2)}`,
+    `web startup samples: game ${samples('game')}; floor ${samples('floor')}; padded ${samples('padded')}`,
+    `web startup phases (medians): game parsed ${at('game', 'parsed').toFixed(1)} ms, ready ${at('game', 'ready').toFixed(1)} ms; `
+      + `floor parsed ${at('floor', 'parsed').toFixed(1)} ms; padded floor parsed ${at('padded', 'parsed').toFixed(1)} ms`,
     `web click: abacus click to next frame at device pixel ratio ${click.dpr}, median of ${click.game.length}: `
       + `${cg.toFixed(2)} ms (goal <= 4 ms); floor click ${cf.toFixed(2)} ms; ratio ${(cg / cf).toFixed(1)}`,
     `web click parts (medians): game handler ${part(click.game, 0)} ms + frame ${part(click.game, 1)} ms; `
