@@ -17,6 +17,7 @@ var Page = (function () {
   var committed = [];  // what each box holds as far as the program knows
   var boxes = [];
   var hand = "";
+  var ascent = 1;  // of the em, where the window's texts have their first baseline
   var ended = false;
   var keysDown = 0;
   var returning = null;  // the box that had the focus when the page lost it
@@ -132,7 +133,8 @@ var Page = (function () {
 
   return {
     stage: function (caption, width, height, colour, background, pictureWidth, pictureHeight,
-                     cursor, hotspotX, hotspotY) {
+                     cursor, hotspotX, hotspotY, fontAscent) {
+      ascent = fontAscent;
       document.title = caption;
       stage.setAttribute("aria-label", caption);
       stage.style.width = width + "px";
@@ -251,6 +253,16 @@ var Page = (function () {
       });
       Promise.all(shown.map(function (picture) { return picture.decode(); }).concat(
           [document.fonts.ready])).then(function () {
+        // A face whose ascent is smaller than designed would set the labels too high.
+        var measure = document.createElement("canvas").getContext("2d");
+        elements.forEach(function (label) {
+          if (label.className !== "label") return;
+          var style = getComputedStyle(label);
+          measure.font = style.fontWeight + " " + style.fontSize + " " + style.fontFamily;
+          var pixels = parseFloat(style.fontSize);
+          var actual = measure.measureText("").fontBoundingBoxAscent;
+          label.style.paddingTop = Math.max(0, Math.round(pixels * ascent) - actual) + "px";
+        });
         if (!ended) root.dataset.state = "ready";
       });
     },
