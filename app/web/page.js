@@ -19,7 +19,7 @@ var Page = (function () {
   var hand = "";
   var ascent = 1;  // of the em, where the window's texts have their first baseline
   var ended = false;
-  var keysDown = 0;
+  var held = new Set();  // keys down now: text that comes with one gets its KeyUp from it
   var returning = null;  // the box that had the focus when the page lost it
 
   function svgUrl(svg) {
@@ -83,14 +83,12 @@ var Page = (function () {
 
   function listenToBox(box, index) {
     box.addEventListener("keydown", function (event) {
-      keysDown += 1;
       var code = typedCode(event);
       if (code === null) return;
       event.preventDefault();
       if (!ended) press(index, code);
     });
     box.addEventListener("keyup", function (event) {
-      keysDown = Math.max(0, keysDown - 1);
       if (!ended) _brivolo_key_up(index, event.keyCode, shiftState(event));
     });
     // Text that comes without a key of its own (an on-screen keyboard, an input method) goes
@@ -106,7 +104,7 @@ var Page = (function () {
       }
       codes.forEach(function (code) {
         press(index, code);
-        if (keysDown === 0) {
+        if (held.size === 0) {
           var key = String.fromCharCode(code).toUpperCase();
           _brivolo_key_up(index, /[0-9A-Z]/.test(key) ? key.charCodeAt(0) : code, 0);
         }
@@ -128,7 +126,12 @@ var Page = (function () {
     });
   }
 
-  addEventListener("blur", function () { returning = document.activeElement; });
+  addEventListener("keydown", function (event) { held.add(event.code); }, true);
+  addEventListener("keyup", function (event) { held.delete(event.code); }, true);
+  addEventListener("blur", function () {
+    returning = document.activeElement;
+    held.clear();
+  });
   addEventListener("resize", fit);
 
   return {
@@ -136,6 +139,7 @@ var Page = (function () {
                      cursor, hotspotX, hotspotY, fontAscent) {
       ascent = fontAscent;
       document.title = caption;
+      document.getElementById("caption").textContent = caption;
       stage.setAttribute("aria-label", caption);
       stage.style.width = width + "px";
       stage.style.height = height + "px";
