@@ -17,8 +17,9 @@ var Page = (function () {
   var committed = [];  // what each box holds as far as the program knows
   var boxes = [];
   var hand = "";
+  var ascent = 1;  // of the em, where the window's texts have their first baseline
   var ended = false;
-  var keysDown = 0;
+  var held = new Set();  // keys down now: text that comes with one gets its KeyUp from it
   var returning = null;  // the box that had the focus when the page lost it
 
   function svgUrl(svg) {
@@ -82,14 +83,12 @@ var Page = (function () {
 
   function listenToBox(box, index) {
     box.addEventListener("keydown", function (event) {
-      keysDown += 1;
       var code = typedCode(event);
       if (code === null) return;
       event.preventDefault();
       if (!ended) press(index, code);
     });
     box.addEventListener("keyup", function (event) {
-      keysDown = Math.max(0, keysDown - 1);
       if (!ended) _brivolo_key_up(index, event.keyCode, shiftState(event));
     });
     // Text that comes without a key of its own (an on-screen keyboard, an input method) goes
@@ -105,7 +104,7 @@ var Page = (function () {
       }
       codes.forEach(function (code) {
         press(index, code);
-        if (keysDown === 0) {
+        if (held.size === 0) {
           var key = String.fromCharCode(code).toUpperCase();
           _brivolo_key_up(index, /[0-9A-Z]/.test(key) ? key.charCodeAt(0) : code, 0);
         }
@@ -127,13 +126,20 @@ var Page = (function () {
     });
   }
 
-  addEventListener("blur", function () { returning = document.activeElement; });
+  addEventListener("keydown", function (event) { held.add(event.code); }, true);
+  addEventListener("keyup", function (event) { held.delete(event.code); }, true);
+  addEventListener("blur", function () {
+    returning = document.activeElement;
+    held.clear();
+  });
   addEventListener("resize", fit);
 
   return {
     stage: function (caption, width, height, colour, background, pictureWidth, pictureHeight,
-                     cursor, hotspotX, hotspotY) {
+                     cursor, hotspotX, hotspotY, fontAscent) {
+      ascent = fontAscent;
       document.title = caption;
+      document.getElementById("caption").textContent = caption;
       stage.setAttribute("aria-label", caption);
       stage.style.width = width + "px";
       stage.style.height = height + "px";
@@ -251,6 +257,16 @@ var Page = (function () {
       });
       Promise.all(shown.map(function (picture) { return picture.decode(); }).concat(
           [document.fonts.ready])).then(function () {
+        // A face whose ascent is smaller than designed would set the labels too high.
+        var measure = document.createElement("canvas").getContext("2d");
+        elements.forEach(function (label) {
+          if (label.className !== "label") return;
+          var style = getComputedStyle(label);
+          measure.font = style.fontWeight + " " + style.fontSize + " " + style.fontFamily;
+          var pixels = parseFloat(style.fontSize);
+          var actual = measure.measureText("").fontBoundingBoxAscent;
+          label.style.paddingTop = Math.max(0, Math.round(pixels * ascent) - actual) + "px";
+        });
         if (!ended) root.dataset.state = "ready";
       });
     },

@@ -15,9 +15,9 @@
 // clang-format off
 EM_JS(void, pageStage, (const char* caption, int width, int height, const char* background,
                         const char* backgroundPicture, int pictureWidth, int pictureHeight,
-                        const char* handCursor, int hotspotX, int hotspotY), {
+                        const char* handCursor, int hotspotX, int hotspotY, double ascent), {
     Page.stage(pageString(caption), width, height, pageString(background), pageString(backgroundPicture), pictureWidth,
-               pictureHeight, pageString(handCursor), hotspotX, hotspotY);
+               pictureHeight, pageString(handCursor), hotspotX, hotspotY, ascent);
 });
 EM_JS(void, pagePicture, (int index, const char* name, int z, int left, int top, int width,
                           int height, int asset, const char* svg, const char* tooltip,
@@ -136,7 +136,7 @@ void WebPage::attach(Form1& form) {
     pageStage(std::string(kCaption).c_str(), kClientWidth, kClientHeight,
               cssColour(kWindowBackground).c_str(), backgroundSvg.c_str(), background.width,
               background.height, std::string(drawingText(kHandPointer.drawing)).c_str(),
-              kHandPointer.hotspotX, kHandPointer.hotspotY);
+              kHandPointer.hotspotX, kHandPointer.hotspotY, kFontAscent);
 
     for (std::size_t i = 0; i < controls_.size(); ++i) {
         createElement(static_cast<int>(i), *controls_[i]);
