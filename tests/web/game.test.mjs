@@ -58,7 +58,7 @@ async function playGame(page, press, enter) {
     c = await controls(page);
     checkScores(c, scores, `${when}, answered ${answer}`);
     assert.deepEqual(shownOf(c, fish), [right ? 'Image71' : 'Image93'], when);
-    assert.ok(!c[boxes[p]].on && c[boxes[p]].text === answer, `${when}: the box stays open`);
+    assert.ok(!c[boxes[p]].on && c[boxes[p]].text === answer, `${when}: the box is not closed with the answer in it`);
     assert.ok(c.Image3.on === k < 20 && c.Text4.on === (k === 20), when);
   }
   assert.ok(c.Image88.shown);
