@@ -4,7 +4,7 @@
 // window shows or says comes from the program; the browser's own elements do the rest.
 "use strict";
 
-function pageString(pointer) {
+function utf8(pointer) {
   return new TextDecoder().decode(HEAPU8.subarray(pointer, HEAPU8.indexOf(0, pointer)));
 }
 
