@@ -94,6 +94,8 @@ var Page = (function () {
     // Text that comes without a key of its own (an on-screen keyboard, an input method) goes
     // through KeyPress character by character; nothing else may change the box.
     box.addEventListener("beforeinput", function (event) {
+      // Delete types no character, so it reaches no KeyPress and works as in any box.
+      if (event.inputType === "deleteContentForward" && !ended) return;
       event.preventDefault();
       if (ended) return;
       var codes = [];
@@ -114,7 +116,14 @@ var Page = (function () {
     function restore() {
       if (box.value !== committed[index]) box.value = committed[index];
     }
-    box.addEventListener("input", restore);
+    box.addEventListener("input", function (event) {
+      if (event.inputType === "deleteContentForward") {
+        committed[index] = box.value;
+        handOver(index, box.value);
+      } else {
+        restore();
+      }
+    });
     box.addEventListener("compositionend", restore);
     ["paste", "cut", "drop", "dragover", "contextmenu"].forEach(function (type) {
       box.addEventListener(type, function (event) { event.preventDefault(); });
