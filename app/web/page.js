@@ -88,6 +88,8 @@ var Page = (function () {
       event.preventDefault();
       if (!ended) press(index, code);
     });
+    // The key's Windows key code, as the window's first platform gave it: for digits and
+    // letters the same number the desktop program passes.
     box.addEventListener("keyup", function (event) {
       if (!ended) _brivolo_key_up(index, event.keyCode, shiftState(event));
     });
