@@ -48,10 +48,11 @@ var Page = (function () {
   }
 
   // One character code through the box's KeyPress; what passes is typed at the caret.
+  // Returns whether it passed.
   function press(index, code) {
     var box = elements[index];
     code = _brivolo_key_press(index, (code << 16) >> 16);
-    if (ended || code === 0 || box.disabled) return;
+    if (ended || code === 0 || box.disabled) return false;
     var start = box.selectionStart, end = box.selectionEnd, value = box.value;
     var typed = "";
     if (code === 8) {
@@ -63,30 +64,39 @@ var Page = (function () {
     box.setSelectionRange(start + typed.length, start + typed.length);
     committed[index] = box.value;
     handOver(index, box.value);
+    return true;
   }
 
   function shiftState(event) {
     return (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0);
   }
 
-  // The character a key types, or null for keys that type none (and for the input method's).
+  // The character code a key types, or null for keys that type none; the input method's keys
+  // are left to it. As on the desktop: Alt combinations are commands, Control with a letter is
+  // its control character (Ctrl+H a Backspace, Ctrl+V 22) and with anything else types nothing.
   function typedCode(event) {
     if (event.isComposing || event.keyCode === 229) return null;
-    if ((event.ctrlKey && !event.altKey) || event.metaKey) return null;
+    var control = event.ctrlKey;
+    if (event.metaKey || (event.altKey && !control)) return null;
     switch (event.key) {
-      case "Backspace": return 8;
+      case "Backspace": return control ? 127 : 8;
       case "Enter": return 13;
       case "Escape": return 27;
     }
-    return Array.from(event.key).length === 1 ? event.key.charCodeAt(0) : null;
+    if (Array.from(event.key).length !== 1) return null;
+    if (control && /^[a-z]$/i.test(event.key)) return event.key.toUpperCase().charCodeAt(0) - 64;
+    return control ? null : event.key.charCodeAt(0);
   }
 
   function listenToBox(box, index) {
     box.addEventListener("keydown", function (event) {
       var code = typedCode(event);
       if (code === null) return;
+      // A control character the box refuses leaves the browser's own shortcut alone (its
+      // editing commands are stopped below).
+      var typed = !ended && press(index, code);
+      if (!typed && event.ctrlKey) return;
       event.preventDefault();
-      if (!ended) press(index, code);
     });
     // The key's Windows key code, as the window's first platform gave it: for digits and
     // letters the same number the desktop program passes.
