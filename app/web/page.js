@@ -4,7 +4,7 @@
 // window shows or says comes from the program; the browser's own elements do the rest.
 "use strict";
 
-function pageString(pointer) {
+function utf8(pointer) {
   return new TextDecoder().decode(HEAPU8.subarray(pointer, HEAPU8.indexOf(0, pointer)));
 }
 
@@ -48,10 +48,11 @@ var Page = (function () {
   }
 
   // One character code through the box's KeyPress; what passes is typed at the caret.
+  // Returns whether it passed.
   function press(index, code) {
     var box = elements[index];
     code = _brivolo_key_press(index, (code << 16) >> 16);
-    if (ended || code === 0 || box.disabled) return;
+    if (ended || code === 0 || box.disabled) return false;
     var start = box.selectionStart, end = box.selectionEnd, value = box.value;
     var typed = "";
     if (code === 8) {
@@ -63,37 +64,50 @@ var Page = (function () {
     box.setSelectionRange(start + typed.length, start + typed.length);
     committed[index] = box.value;
     handOver(index, box.value);
+    return true;
   }
 
   function shiftState(event) {
     return (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0);
   }
 
-  // The character a key types, or null for keys that type none (and for the input method's).
+  // The character code a key types, or null for keys that type none; the input method's keys
+  // are left to it. As on the desktop: Alt combinations are commands, Control with a letter is
+  // its control character (Ctrl+H a Backspace, Ctrl+V 22) and with anything else types nothing.
   function typedCode(event) {
     if (event.isComposing || event.keyCode === 229) return null;
-    if ((event.ctrlKey && !event.altKey) || event.metaKey) return null;
+    var control = event.ctrlKey;
+    if (event.metaKey || (event.altKey && !control)) return null;
     switch (event.key) {
-      case "Backspace": return 8;
+      case "Backspace": return control ? 127 : 8;
       case "Enter": return 13;
       case "Escape": return 27;
     }
-    return Array.from(event.key).length === 1 ? event.key.charCodeAt(0) : null;
+    if (Array.from(event.key).length !== 1) return null;
+    if (control && /^[a-z]$/i.test(event.key)) return event.key.toUpperCase().charCodeAt(0) - 64;
+    return control ? null : event.key.charCodeAt(0);
   }
 
   function listenToBox(box, index) {
     box.addEventListener("keydown", function (event) {
       var code = typedCode(event);
       if (code === null) return;
+      // A control character the box refuses leaves the browser's own shortcut alone (its
+      // editing commands are stopped below).
+      var typed = !ended && press(index, code);
+      if (!typed && event.ctrlKey) return;
       event.preventDefault();
-      if (!ended) press(index, code);
     });
+    // The key's Windows key code, as the window's first platform gave it: for digits and
+    // letters the same number the desktop program passes.
     box.addEventListener("keyup", function (event) {
       if (!ended) _brivolo_key_up(index, event.keyCode, shiftState(event));
     });
     // Text that comes without a key of its own (an on-screen keyboard, an input method) goes
     // through KeyPress character by character; nothing else may change the box.
     box.addEventListener("beforeinput", function (event) {
+      // Delete types no character, so it reaches no KeyPress and works as in any box.
+      if (event.inputType === "deleteContentForward" && !ended) return;
       event.preventDefault();
       if (ended) return;
       var codes = [];
@@ -114,7 +128,14 @@ var Page = (function () {
     function restore() {
       if (box.value !== committed[index]) box.value = committed[index];
     }
-    box.addEventListener("input", restore);
+    box.addEventListener("input", function (event) {
+      if (event.inputType === "deleteContentForward") {
+        committed[index] = box.value;
+        handOver(index, box.value);
+      } else {
+        restore();
+      }
+    });
     box.addEventListener("compositionend", restore);
     ["paste", "cut", "drop", "dragover", "contextmenu"].forEach(function (type) {
       box.addEventListener(type, function (event) { event.preventDefault(); });

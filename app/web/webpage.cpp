@@ -16,39 +16,39 @@
 EM_JS(void, pageStage, (const char* caption, int width, int height, const char* background,
                         const char* backgroundPicture, int pictureWidth, int pictureHeight,
                         const char* handCursor, int hotspotX, int hotspotY, double ascent), {
-    Page.stage(pageString(caption), width, height, pageString(background), pageString(backgroundPicture), pictureWidth,
-               pictureHeight, pageString(handCursor), hotspotX, hotspotY, ascent);
+    Page.stage(utf8(caption), width, height, utf8(background), utf8(backgroundPicture),
+               pictureWidth, pictureHeight, utf8(handCursor), hotspotX, hotspotY, ascent);
 });
 EM_JS(void, pagePicture, (int index, const char* name, int z, int left, int top, int width,
                           int height, int asset, const char* svg, const char* tooltip,
                           const char* spoken, int button, int hand), {
-    Page.picture(index, pageString(name), z, [left, top, width, height], asset, pageString(svg), pageString(tooltip),
-                 pageString(spoken), button, hand);
+    Page.picture(index, utf8(name), z, [left, top, width, height], asset, utf8(svg),
+                 utf8(tooltip), utf8(spoken), button, hand);
 });
 EM_JS(void, pageLabel, (int index, const char* name, int z, int left, int top, int width,
                         int height, const char* caption, int fontPixels, const char* fore,
                         const char* back), {
-    Page.label(index, pageString(name), z, [left, top, width, height], pageString(caption), fontPixels, pageString(fore),
-               pageString(back));
+    Page.label(index, utf8(name), z, [left, top, width, height], utf8(caption), fontPixels,
+               utf8(fore), utf8(back));
 });
 EM_JS(void, pageTextBox, (int index, const char* name, int z, int left, int top, int width,
                           int height, int fontPixels, const char* fore, const char* back,
                           int tabIndex, const char* spoken), {
-    Page.textBox(index, pageString(name), z, [left, top, width, height], fontPixels, pageString(fore), pageString(back),
-                 tabIndex, pageString(spoken));
+    Page.textBox(index, utf8(name), z, [left, top, width, height], fontPixels, utf8(fore),
+                 utf8(back), tabIndex, utf8(spoken));
 });
 EM_JS(void, pageStroke, (int index, const char* name, int z, int left, int top, int width,
                          int height, const char* svg, const char* spoken), {
-    Page.stroke(index, pageString(name), z, [left, top, width, height], pageString(svg), pageString(spoken));
+    Page.stroke(index, utf8(name), z, [left, top, width, height], utf8(svg), utf8(spoken));
 });
 EM_JS(void, pageVisible, (int index, int visible), { Page.visible(index, visible); });
 EM_JS(void, pageEnabled, (int index, int enabled), { Page.enabled(index, enabled); });
-EM_JS(void, pageText, (int index, const char* text), { Page.text(index, pageString(text)); });
+EM_JS(void, pageText, (int index, const char* text), { Page.text(index, utf8(text)); });
 EM_JS(void, pageSpoken, (int index, const char* name, const char* description), {
-    Page.spoken(index, pageString(name), pageString(description));
+    Page.spoken(index, utf8(name), utf8(description));
 });
 EM_JS(void, pageQueueTab, (), { Page.queueTab(); });
-EM_JS(void, pageEnd, (const char* message), { Page.end(pageString(message)); });
+EM_JS(void, pageEnd, (const char* message), { Page.end(utf8(message)); });
 EM_JS(void, pageReady, (), { Page.ready(); });
 // clang-format on
 
