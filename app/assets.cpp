@@ -4,10 +4,10 @@
 
 namespace brivolo {
 
-const AssetSpec& assetSpec(Asset asset) {
-    for (const AssetSpec& spec : kAssets) {
-        if (spec.asset == asset) {
-            return spec;
+const PictureDescription& pictureDescription(Asset asset) {
+    for (const PictureDescription& picture : kAssets) {
+        if (picture.asset == asset) {
+            return picture;
         }
     }
     throw std::invalid_argument("no picture for this asset");

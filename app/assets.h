@@ -41,7 +41,7 @@ struct ColourSwap {
     std::string_view to;
 };
 
-struct AssetSpec {
+struct PictureDescription {
     Asset asset = Asset::None;
     std::string_view name;  // the name the layout uses, e.g. "cone-green"
     int width = 0;          // the picture's own pixel size
@@ -58,7 +58,7 @@ struct AssetSpec {
 inline constexpr int kSunWidth = 218;
 inline constexpr int kSunHeight = 217;
 
-inline constexpr std::array<AssetSpec, 23> kAssets{{
+inline constexpr std::array<PictureDescription, 23> kAssets{{
     {.asset = Asset::BeachBackground,
      .name = "beach-background",
      .width = 800,
@@ -218,9 +218,9 @@ inline constexpr std::array<AssetSpec, 23> kAssets{{
      .description = "Faccina triste: totale sbagliato"},
 }};
 
-const AssetSpec& assetSpec(Asset asset);
+const PictureDescription& pictureDescription(Asset asset);
 
-struct CursorSpec {
+struct CursorDescription {
     std::string_view name;
     std::string_view drawing;
     int width;
@@ -229,7 +229,7 @@ struct CursorSpec {
     int hotspotY;
 };
 
-inline constexpr CursorSpec kHandPointer{"hand-pointer", "hand-pointer.svg", 32, 32, 12, 1};
+inline constexpr CursorDescription kHandPointer{"hand-pointer", "hand-pointer.svg", 32, 32, 12, 1};
 
 // The program's own icon, for the window, the launcher and the taskbar.
 inline constexpr std::string_view kProgramIcon = "brivolo.svg";

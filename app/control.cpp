@@ -2,7 +2,7 @@
 
 namespace brivolo {
 
-Control::Control(const ControlSpec& spec) : spec_(spec) {}
+Control::Control(const ControlLayout& entry) : layout_(entry) {}
 
 void Control::setVisible(bool visible) {
     if (visible_ != visible) {
@@ -24,7 +24,7 @@ void Control::notify(Property property) const {
     }
 }
 
-Label::Label(const ControlSpec& spec) : Control(spec), caption_(spec.caption) {}
+Label::Label(const ControlLayout& entry) : Control(entry), caption_(entry.caption) {}
 
 void Label::setCaption(std::string caption) {
     if (caption_ != caption) {

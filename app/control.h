@@ -21,15 +21,15 @@ public:
 // Visible, Enabled, Caption and Text; everything else is fixed by the layout.
 class Control {
 public:
-    explicit Control(const ControlSpec& spec);
+    explicit Control(const ControlLayout& entry);
     virtual ~Control() = default;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
-    const ControlSpec& spec() const { return spec_; }
-    ControlKind kind() const { return spec_.kind; }
-    int number() const { return spec_.number; }
-    std::string name() const { return controlName(spec_.kind, spec_.number); }
+    const ControlLayout& layout() const { return layout_; }
+    ControlKind kind() const { return layout_.kind; }
+    int number() const { return layout_.number; }
+    std::string name() const { return controlName(layout_.kind, layout_.number); }
 
     bool visible() const { return visible_; }
     void setVisible(bool visible);
@@ -42,7 +42,7 @@ protected:
     void notify(Property property) const;
 
 private:
-    const ControlSpec& spec_;
+    const ControlLayout& layout_;
     bool visible_ = true;
     bool enabled_ = true;
     ControlObserver* observer_ = nullptr;
@@ -51,12 +51,12 @@ private:
 class Picture : public Control {
 public:
     using Control::Control;
-    Asset asset() const { return spec().asset; }
+    Asset asset() const { return layout().asset; }
 };
 
 class Label : public Control {
 public:
-    explicit Label(const ControlSpec& spec);
+    explicit Label(const ControlLayout& entry);
     const std::string& caption() const { return caption_; }
     void setCaption(std::string caption);
 

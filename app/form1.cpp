@@ -12,27 +12,27 @@ Form1::Form1(RandomSource& random, WindowHost& host) : random_(random), host_(ho
         }
         vector[number - 1] = std::move(control);
     };
-    for (const ControlSpec& spec : layout()) {
-        switch (spec.kind) {
+    for (const ControlLayout& entry : layout()) {
+        switch (entry.kind) {
             case ControlKind::Picture:
-                place(images_, spec.number, std::make_unique<Picture>(spec));
+                place(images_, entry.number, std::make_unique<Picture>(entry));
                 break;
             case ControlKind::Label:
-                place(labels_, spec.number, std::make_unique<Label>(spec));
+                place(labels_, entry.number, std::make_unique<Label>(entry));
                 break;
             case ControlKind::TextBox:
-                place(textBoxes_, spec.number, std::make_unique<TextBox>(spec));
+                place(textBoxes_, entry.number, std::make_unique<TextBox>(entry));
                 break;
             case ControlKind::Line:
-                place(lines_, spec.number, std::make_unique<Line>(spec));
+                place(lines_, entry.number, std::make_unique<Line>(entry));
                 break;
             case ControlKind::Shape:
-                place(shapes_, spec.number, std::make_unique<Shape>(spec));
+                place(shapes_, entry.number, std::make_unique<Shape>(entry));
                 break;
         }
     }
-    for (const ControlSpec& spec : layout()) {
-        controls_.push_back(&control(spec.kind, spec.number));
+    for (const ControlLayout& entry : layout()) {
+        controls_.push_back(&control(entry.kind, entry.number));
     }
 }
 
@@ -58,10 +58,6 @@ void Form1::setObserver(ControlObserver* observer) {
     }
 }
 
-bool Form1::hasClickHandler(int imageNumber) {
-    return imageNumber == 3 || imageNumber == 70 || imageNumber == 88;
-}
-
 void Form1::load() {
     if (!loaded_) {
         loaded_ = true;
@@ -73,18 +69,10 @@ void Form1::click(const Picture& picture) {
     if (ended_ || !picture.visible() || !picture.enabled()) {
         return;
     }
-    switch (picture.number()) {
-        case 3:
-            Image3_Click();
-            break;
-        case 70:
-            Image70_Click();
-            break;
-        case 88:
-            Image88_Click();
-            break;
-        default:
-            break;
+    for (const PictureClick& handled : kPictureClicks) {
+        if (handled.imageNumber == picture.number()) {
+            (this->*handled.handler)();
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -41,7 +42,7 @@ public:
     void keyUp(const TextBox& box, int keyCode, int shift);
     void gotFocus(const TextBox& box);
     bool ended() const { return ended_; }
-    static bool hasClickHandler(int imageNumber);
+    static constexpr bool hasClickHandler(int imageNumber);
 
     // The handlers, named after their control and notification.
     void Form_Load();
@@ -78,5 +79,25 @@ private:
     bool loaded_ = false;
     bool ended_ = false;
 };
+
+// The pictures that take a click, with their handlers; no other picture reacts to the mouse.
+struct PictureClick {
+    int imageNumber;
+    void (Form1::*handler)();
+};
+inline constexpr std::array<PictureClick, 3> kPictureClicks{{
+    {3, &Form1::Image3_Click},
+    {70, &Form1::Image70_Click},
+    {88, &Form1::Image88_Click},
+}};
+
+constexpr bool Form1::hasClickHandler(int imageNumber) {
+    for (const PictureClick& click : kPictureClicks) {
+        if (click.imageNumber == imageNumber) {
+            return true;
+        }
+    }
+    return false;
+}
 
 }  // namespace brivolo

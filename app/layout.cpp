@@ -3,22 +3,25 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "form1.h"
+
 namespace brivolo {
 namespace {
 
-constexpr ControlSpec picture(int number, int rank, Rect rect, Asset asset,
-                              std::string_view tooltip = {}, Cursor cursor = Cursor::Arrow) {
+// The hand shows over the pictures that take a click.
+constexpr ControlLayout picture(int number, int rank, Rect rect, Asset asset,
+                                std::string_view tooltip = {}) {
     return {.kind = ControlKind::Picture,
             .number = number,
             .stackRank = rank,
             .rect = rect,
             .asset = asset,
             .tooltip = tooltip,
-            .cursor = cursor};
+            .cursor = Form1::hasClickHandler(number) ? Cursor::Hand : Cursor::Arrow};
 }
 
-constexpr ControlSpec label(int number, int rank, Rect rect, std::string_view caption,
-                            FontSize font, Paint fore, Paint back, int tabIndex) {
+constexpr ControlLayout label(int number, int rank, Rect rect, std::string_view caption,
+                              FontSize font, Paint fore, Paint back, int tabIndex) {
     return {.kind = ControlKind::Label,
             .number = number,
             .stackRank = rank,
@@ -30,8 +33,8 @@ constexpr ControlSpec label(int number, int rank, Rect rect, std::string_view ca
             .tabIndex = tabIndex};
 }
 
-constexpr ControlSpec textBox(int number, int rank, Rect rect, FontSize font, Paint back,
-                              int tabIndex) {
+constexpr ControlLayout textBox(int number, int rank, Rect rect, FontSize font, Paint back,
+                                int tabIndex) {
     return {.kind = ControlKind::TextBox,
             .number = number,
             .stackRank = rank,
@@ -42,7 +45,7 @@ constexpr ControlSpec textBox(int number, int rank, Rect rect, FontSize font, Pa
             .tabIndex = tabIndex};
 }
 
-constexpr ControlSpec line(int number, int rank, Point from, Point to) {
+constexpr ControlLayout line(int number, int rank, Point from, Point to) {
     const Rect box{std::min(from.x, to.x), std::min(from.y, to.y),
                    std::max(from.x, to.x) - std::min(from.x, to.x),
                    std::max(from.y, to.y) - std::min(from.y, to.y)};
@@ -55,7 +58,7 @@ constexpr ControlSpec line(int number, int rank, Point from, Point to) {
             .fore = Paint::Blue};
 }
 
-constexpr ControlSpec shape(int number, int rank, Rect rect) {
+constexpr ControlLayout shape(int number, int rank, Rect rect) {
     return {.kind = ControlKind::Shape,
             .number = number,
             .stackRank = rank,
@@ -94,8 +97,8 @@ constexpr std::array kFixedControls{
     // Characters, buttons, arrows and feedback pictures.
     picture(2, 120, {8, 200, 215, 308}, Asset::Uncle, kUncleTip),
     picture(1, 115, {560, 256, 232, 204}, Asset::Nephews, "SIAMO PRONTI"),
-    picture(70, 44, {96, 496, 68, 72}, Asset::Calculator, kUncleTip, Cursor::Hand),
-    picture(3, 30, {608, 400, 76, 77}, Asset::Abacus, "CALCOLIAMO", Cursor::Hand),
+    picture(70, 44, {96, 496, 68, 72}, Asset::Calculator, kUncleTip),
+    picture(3, 30, {608, 400, 76, 77}, Asset::Abacus, "CALCOLIAMO"),
     picture(89, 11, {40, 520, 59, 17}, Asset::ArrowRight, "CLICCA SUL CALCOLATORE"),
     picture(90, 10, {648, 456, 36, 62}, Asset::ArrowUpLeft, "CLICCA SUL PALLOTTOLIERE"),
     picture(91, 9, {568, 440, 41, 64}, Asset::ArrowDownLeft),
@@ -150,17 +153,17 @@ constexpr std::array<ConeRowLayout, 3> kConeRowLayout{{
     {ConeRow::LightBlue, 464, Asset::ConeLightBlue, 73},
 }};
 
-constexpr std::array<ControlSpec, kControlCount> buildLayout() {
-    std::array<ControlSpec, kControlCount> all{};
+constexpr std::array<ControlLayout, kControlCount> buildLayout() {
+    std::array<ControlLayout, kControlCount> all{};
     std::size_t next = 0;
-    for (const ControlSpec& spec : kFixedControls) {
-        all[next++] = spec;
+    for (const ControlLayout& entry : kFixedControls) {
+        all[next++] = entry;
     }
     for (int k = 1; k <= kRowLength; ++k) {
         const ProgressElement& e = kProgressRow[k - 1];
         all[next++] = k == kQuitElement
                           ? picture(progressImageNumber(k), e.stackRank, e.rect, e.asset,
-                                    "È ORA DI TORNARE A CASA!", Cursor::Hand)
+                                    "È ORA DI TORNARE A CASA!")
                           : picture(progressImageNumber(k), e.stackRank, e.rect, e.asset);
     }
     for (const ConeRowLayout& row : kConeRowLayout) {
@@ -175,11 +178,11 @@ constexpr std::array<ControlSpec, kControlCount> buildLayout() {
     return all;
 }
 
-constexpr std::array<ControlSpec, kControlCount> kLayout = buildLayout();
+constexpr std::array<ControlLayout, kControlCount> kLayout = buildLayout();
 
 }  // namespace
 
-const std::array<ControlSpec, kControlCount>& layout() {
+const std::array<ControlLayout, kControlCount>& layout() {
     return kLayout;
 }
 

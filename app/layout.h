@@ -30,7 +30,7 @@ inline constexpr int kCornerRadius = 14;  // of the rounded outlines
 inline constexpr int kNoTabIndex = -1;
 
 // One control of the window as laid out. Lines use `from` and `to`; every other kind `rect`.
-struct ControlSpec {
+struct ControlLayout {
     ControlKind kind = ControlKind::Picture;
     int number = 0;     // Image3 is {Picture, 3}
     int stackRank = 0;  // 1 is in front of everything
@@ -68,6 +68,6 @@ constexpr int coneImageNumber(ConeRow row, int element) {
 }
 
 inline constexpr int kControlCount = 120;
-const std::array<ControlSpec, kControlCount>& layout();
+const std::array<ControlLayout, kControlCount>& layout();
 
 }  // namespace brivolo

@@ -55,7 +55,7 @@ std::string nested(std::string_view drawing, int width, int height) {
 
 }  // namespace
 
-std::string pictureSvg(const AssetSpec& picture, const DrawingSource& source) {
+std::string pictureSvg(const PictureDescription& picture, const DrawingSource& source) {
     const std::string width = std::to_string(picture.width);
     const std::string height = std::to_string(picture.height);
     // A cut shows the drawing at its own proportions, so it runs past the picture's bottom.

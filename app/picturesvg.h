@@ -16,6 +16,6 @@ using DrawingSource = std::function<std::string_view(std::string_view file)>;
 // says: colours swapped, the overlay laid over the base, a cut keeping the top of the drawing
 // down to its last drawn row. It has the picture's own size and stretches to any rectangle
 // without keeping its proportions, as the window stretches its pictures.
-std::string pictureSvg(const AssetSpec& picture, const DrawingSource& source);
+std::string pictureSvg(const PictureDescription& picture, const DrawingSource& source);
 
 }  // namespace brivolo

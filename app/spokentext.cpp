@@ -107,7 +107,7 @@ SpokenText spokenTextBox(Form1& form, const TextBox& box) {
 std::string fixedName(const Control& control) {
     switch (control.kind()) {
         case ControlKind::Picture:
-            return std::string(assetSpec(control.spec().asset).description);
+            return std::string(pictureDescription(control.layout().asset).description);
         case ControlKind::TextBox:
             for (std::size_t i = 0; i < kPlayers.size(); ++i) {
                 if (kPlayers[i].answerBox == control.number()) {

@@ -147,10 +147,8 @@ int main(int argc, char* argv[]) {
 
     AssetStore assets;
     TimeSeededRandom random([] { return std::uint64_t{20240611}; });
-    QtWindowHost host;
-    Form1 form(random, host);
-    FormWindow window(form, assets);
-    host.setWindow(&window);
+    FormWindow window(random, assets);
+    Form1& form = window.form();
     form.load();
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {

@@ -28,12 +28,12 @@ struct Request {
 // background at its own size.
 std::vector<Request> windowPictures() {
     std::vector<Request> requests;
-    for (const ControlSpec& spec : layout()) {
-        if (spec.kind == ControlKind::Picture) {
-            requests.push_back({spec.asset, QSize(spec.rect.width, spec.rect.height)});
+    for (const ControlLayout& entry : layout()) {
+        if (entry.kind == ControlKind::Picture) {
+            requests.push_back({entry.asset, QSize(entry.rect.width, entry.rect.height)});
         }
     }
-    const AssetSpec& background = assetSpec(Asset::BeachBackground);
+    const PictureDescription& background = pictureDescription(Asset::BeachBackground);
     requests.push_back({Asset::BeachBackground, QSize(background.width, background.height)});
     return requests;
 }

@@ -40,10 +40,10 @@ int main(int argc, char* argv[]) {
         argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("contact-sheet.png");
     AssetStore store;
     std::vector<Entry> entries;
-    for (const AssetSpec& spec : kAssets) {
-        entries.push_back({QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size())),
-                           QSize(spec.width, spec.height), store.image(spec.asset, 1),
-                           store.image(spec.asset, 2)});
+    for (const PictureDescription& picture : kAssets) {
+        entries.push_back({QString::fromUtf8(picture.name.data(), qsizetype(picture.name.size())),
+                           QSize(picture.width, picture.height), store.image(picture.asset, 1),
+                           store.image(picture.asset, 2)});
     }
     const QSize hand(kHandPointer.width, kHandPointer.height);
     entries.push_back({QStringLiteral("hand-pointer"), hand,

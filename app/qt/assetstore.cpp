@@ -54,7 +54,7 @@ QSvgRenderer& AssetStore::renderer(std::string_view drawing,
 }
 
 QImage AssetStore::render(Asset asset, QSize deviceSize) {
-    const AssetSpec& spec = assetSpec(asset);
+    const PictureDescription& picture = pictureDescription(asset);
     QImage out(deviceSize, QImage::Format_ARGB32_Premultiplied);
     out.fill(Qt::transparent);
     if (deviceSize.isEmpty()) {
@@ -65,16 +65,16 @@ QImage AssetStore::render(Asset asset, QSize deviceSize) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     // A cut picture shows the top of its drawing: the drawing keeps its own proportions
     // and whatever lies below the cut is not drawn.
-    const qreal rowScale = qreal(deviceSize.height()) / spec.height;
+    const qreal rowScale = qreal(deviceSize.height()) / picture.height;
     const qreal drawingHeight =
-        spec.drawingHeight > 0 ? spec.drawingHeight * rowScale : deviceSize.height();
+        picture.drawingHeight > 0 ? picture.drawingHeight * rowScale : deviceSize.height();
     const QRectF target(0, 0, deviceSize.width(), drawingHeight);
-    renderer(spec.drawing, spec.swaps).render(&painter, target);
-    if (!spec.overlay.empty()) {
-        renderer(spec.overlay, {}).render(&painter, target);
+    renderer(picture.drawing, picture.swaps).render(&painter, target);
+    if (!picture.overlay.empty()) {
+        renderer(picture.overlay, {}).render(&painter, target);
     }
-    if (spec.lastDrawnRow >= 0) {
-        const int keptRows = int(std::lround((spec.lastDrawnRow + 1) * rowScale));
+    if (picture.lastDrawnRow >= 0) {
+        const int keptRows = int(std::lround((picture.lastDrawnRow + 1) * rowScale));
         painter.setCompositionMode(QPainter::CompositionMode_Clear);
         painter.fillRect(QRect(0, keptRows, deviceSize.width(), deviceSize.height()),
                          Qt::transparent);
@@ -83,9 +83,9 @@ QImage AssetStore::render(Asset asset, QSize deviceSize) {
 }
 
 QImage AssetStore::image(Asset asset, qreal scale) {
-    const AssetSpec& spec = assetSpec(asset);
-    return render(
-        asset, QSize(int(std::lround(spec.width * scale)), int(std::lround(spec.height * scale))));
+    const PictureDescription& picture = pictureDescription(asset);
+    return render(asset, QSize(int(std::lround(picture.width * scale)),
+                               int(std::lround(picture.height * scale))));
 }
 
 QPixmap AssetStore::pixmap(Asset asset, QSize logicalSize, qreal devicePixelRatio) {

@@ -1,7 +1,6 @@
 #include "formwindow.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <algorithm>
@@ -19,8 +18,6 @@ namespace brivolo {
 
 namespace {
 
-const QEvent::Type kTabRequest = static_cast<QEvent::Type>(QEvent::registerEventType());
-
 QColor toColor(Paint paint) {
     const Rgb c = rgb(paint);
     return QColor(c.red, c.green, c.blue);
@@ -32,11 +29,11 @@ QString toQString(std::string_view text) {
 
 }  // namespace
 
-FormWindow::FormWindow(Form1& form, AssetStore& assets)
+FormWindow::FormWindow(RandomSource& random, AssetStore& assets)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      form_(form),
+      form_(random, *this),
       assets_(assets) {
     setWindowTitle(toQString(kCaption));
     setFixedSize(kClientWidth, kClientHeight);
@@ -44,41 +41,43 @@ FormWindow::FormWindow(Form1& form, AssetStore& assets)
     setAccessibleName(toQString(kCaption));
 
     // Lower rank in front: create from the back, each new sibling lies over the earlier ones.
-    std::vector<Control*> byRank = form.controls();
+    std::vector<Control*> byRank = form_.controls();
     std::sort(byRank.begin(), byRank.end(), [](const Control* a, const Control* b) {
-        return a->spec().stackRank > b->spec().stackRank;
+        return a->layout().stackRank > b->layout().stackRank;
     });
     for (Control* control : byRank) {
         widgets_.insert(control, createWidget(*control));
     }
     // Tab order follows the text boxes' tab indices.
     std::vector<Control*> boxes;
-    for (Control* control : form.controls()) {
+    for (Control* control : form_.controls()) {
         if (control->kind() == ControlKind::TextBox) {
             boxes.push_back(control);
         }
     }
     std::sort(boxes.begin(), boxes.end(), [](const Control* a, const Control* b) {
-        return a->spec().tabIndex < b->spec().tabIndex;
+        return a->layout().tabIndex < b->layout().tabIndex;
     });
     for (std::size_t i = 1; i < boxes.size(); ++i) {
         setTabOrder(widgets_.value(boxes[i - 1]), widgets_.value(boxes[i]));
     }
-    form.setObserver(this);
+    form_.setObserver(this);
     updateSpokenTexts(form_, *this);
 }
 
 FormWindow::~FormWindow() {
     form_.setObserver(nullptr);
+    // The widgets forward events to the form's controls: they go before the form does.
+    qDeleteAll(widgets_);
 }
 
 QWidget* FormWindow::createWidget(Control& control) {
-    const ControlSpec& spec = control.spec();
+    const ControlLayout& entry = control.layout();
     QWidget* widget = nullptr;
-    switch (spec.kind) {
+    switch (entry.kind) {
         case ControlKind::Picture: {
             auto* picture = new PictureWidget(form_, static_cast<Picture&>(control), assets_, this);
-            if (spec.cursor == Cursor::Hand) {
+            if (entry.cursor == Cursor::Hand) {
                 picture->setCursor(assets_.handCursor(devicePixelRatioF()));
             }
             widget = picture;
@@ -88,13 +87,13 @@ QWidget* FormWindow::createWidget(Control& control) {
             auto* label = new QLabel(toQString(static_cast<Label&>(control).caption()), this);
             label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
             label->setWordWrap(true);
-            label->setFont(gameFont(spec.font));
+            label->setFont(gameFont(entry.font));
             label->setContentsMargins(0, baselineCorrection(label->font()), 0, 0);
             label->setAttribute(Qt::WA_TransparentForMouseEvents);
             QPalette palette = label->palette();
-            palette.setColor(QPalette::WindowText, toColor(spec.fore));
-            if (spec.back != Paint::Transparent) {
-                palette.setColor(QPalette::Window, toColor(spec.back));
+            palette.setColor(QPalette::WindowText, toColor(entry.fore));
+            if (entry.back != Paint::Transparent) {
+                palette.setColor(QPalette::Window, toColor(entry.back));
                 label->setAutoFillBackground(true);
             }
             label->setPalette(palette);
@@ -103,15 +102,15 @@ QWidget* FormWindow::createWidget(Control& control) {
         }
         case ControlKind::TextBox: {
             auto* box = new TextBoxWidget(form_, static_cast<TextBox&>(control), this);
-            box->setFont(gameFont(spec.font));
+            box->setFont(gameFont(entry.font));
             box->setFrame(false);
             QPalette palette = box->palette();
             // A disabled box keeps its colours: the answer stays readable in it.
-            const QColor base = spec.back == Paint::SystemWindow
+            const QColor base = entry.back == Paint::SystemWindow
                                     ? palette.color(QPalette::Active, QPalette::Base)
-                                    : toColor(spec.back);
+                                    : toColor(entry.back);
             for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-                palette.setColor(group, QPalette::Text, toColor(spec.fore));
+                palette.setColor(group, QPalette::Text, toColor(entry.fore));
                 palette.setColor(group, QPalette::Base, base);
             }
             box->setPalette(palette);
@@ -120,14 +119,14 @@ QWidget* FormWindow::createWidget(Control& control) {
         }
         case ControlKind::Line:
         case ControlKind::Shape:
-            widget = new StrokeWidget(spec, this);
+            widget = new StrokeWidget(entry, this);
             break;
     }
-    if (spec.kind != ControlKind::Line) {
-        widget->setGeometry(spec.rect.left, spec.rect.top, spec.rect.width, spec.rect.height);
+    if (entry.kind != ControlKind::Line) {
+        widget->setGeometry(entry.rect.left, entry.rect.top, entry.rect.width, entry.rect.height);
     }
     widget->setObjectName(QString::fromStdString(control.name()));
-    widget->setToolTip(toQString(spec.tooltip));
+    widget->setToolTip(toQString(entry.tooltip));
     widget->setAccessibleName(QString::fromStdString(fixedName(control)));
     widget->setVisible(control.visible());
     widget->setEnabled(control.enabled());
@@ -176,7 +175,7 @@ void FormWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(
         rect(), QColor(kWindowBackground.red, kWindowBackground.green, kWindowBackground.blue));
-    const AssetSpec& background = assetSpec(Asset::BeachBackground);
+    const PictureDescription& background = pictureDescription(Asset::BeachBackground);
     // Drawn at its own size from the origin: the client area crops it, nothing scales it.
     painter.drawPixmap(
         0, 0,
@@ -185,29 +184,12 @@ void FormWindow::paintEvent(QPaintEvent*) {
 }
 
 void FormWindow::queueTab() {
-    QCoreApplication::postEvent(this, new QEvent(kTabRequest));
+    QMetaObject::invokeMethod(
+        this, [this] { focusNextChild(); }, Qt::QueuedConnection);
 }
 
-bool FormWindow::event(QEvent* event) {
-    if (event->type() == kTabRequest) {
-        QWidget* target = focusWidget() != nullptr ? focusWidget() : this;
-        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &tab);
-        return true;
-    }
-    return QWidget::event(event);
-}
-
-void QtWindowHost::queueTab() {
-    if (window_ != nullptr) {
-        window_->queueTab();
-    }
-}
-
-void QtWindowHost::endProgram() {
-    if (window_ != nullptr) {
-        window_->hide();
-    }
+void FormWindow::endProgram() {
+    hide();
     QCoreApplication::exit(0);
 }
 

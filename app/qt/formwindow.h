@@ -4,30 +4,34 @@
 #include <QWidget>
 
 #include "app/control.h"
+#include "app/form1.h"
 #include "app/windowhost.h"
 
 namespace brivolo {
 
 class AssetStore;
-class Form1;
 
-// The toolkit side of Form1: one widget per control, stacked by rank, mirroring the
-// controls' properties and forwarding the user's events.
-class FormWindow : public QWidget, public ControlObserver {
+// The toolkit side of Form1, and its host: one widget per control, stacked by rank, mirroring
+// the controls' properties and forwarding the user's events. The window owns the form; the
+// caller delivers Load (form().load()) before showing it.
+class FormWindow : public QWidget, public ControlObserver, public WindowHost {
     Q_OBJECT
 public:
-    FormWindow(Form1& form, AssetStore& assets);
+    FormWindow(RandomSource& random, AssetStore& assets);
     ~FormWindow() override;
 
+    Form1& form() { return form_; }
+    const Form1& form() const { return form_; }
     QWidget* widgetFor(const Control& control) const { return widgets_.value(&control); }
     void propertyChanged(const Control& control, Property property) override;
 
     // Moves the focus as a Tab keystroke would, once the running handler has returned.
-    void queueTab();
+    void queueTab() override;
+    // Hides the window and leaves the event loop.
+    void endProgram() override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    bool event(QEvent* event) override;
 
 private:
     QWidget* createWidget(Control& control);
@@ -37,20 +41,9 @@ private:
 
     bool spokenTextsScheduled_ = false;
 
-    Form1& form_;
+    Form1 form_;
     AssetStore& assets_;
     QHash<const Control*, QWidget*> widgets_;
-};
-
-// The window host of the Qt program: queued Tab and the end of the program.
-class QtWindowHost : public WindowHost {
-public:
-    void setWindow(FormWindow* window) { window_ = window; }
-    void queueTab() override;
-    void endProgram() override;
-
-private:
-    FormWindow* window_ = nullptr;
 };
 
 }  // namespace brivolo

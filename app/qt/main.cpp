@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "app/form1.h"
 #include "assetstore.h"
 #include "fonts.h"
 #include "formwindow.h"
@@ -22,12 +21,8 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(brivolo::AssetStore::resourcePath(brivolo::kProgramIcon)));
 
     brivolo::TimeSeededRandom random;
-    brivolo::QtWindowHost host;
-    brivolo::Form1 form(random, host);
-    brivolo::FormWindow window(form, assets);
-    host.setWindow(&window);
-
-    form.load();
+    brivolo::FormWindow window(random, assets);
+    window.form().load();
     window.show();
     return QApplication::exec();
 }

@@ -16,16 +16,16 @@ QColor blue() {
 
 }  // namespace
 
-StrokeWidget::StrokeWidget(const ControlSpec& spec, QWidget* parent)
-    : QWidget(parent), spec_(spec) {
+StrokeWidget::StrokeWidget(const ControlLayout& entry, QWidget* parent)
+    : QWidget(parent), layout_(entry) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
-    setGeometry(geometryFor(spec));
+    setGeometry(geometryFor(entry));
 }
 
-QRect StrokeWidget::geometryFor(const ControlSpec& spec) {
-    const Rect& r = spec.rect;
-    if (spec.kind == ControlKind::Line) {
+QRect StrokeWidget::geometryFor(const ControlLayout& entry) {
+    const Rect& r = entry.rect;
+    if (entry.kind == ControlKind::Line) {
         return QRect(r.left - kLineMargin, r.top - kLineMargin, r.width + 2 * kLineMargin,
                      r.height + 2 * kLineMargin);
     }
@@ -39,10 +39,10 @@ void StrokeWidget::paintEvent(QPaintEvent*) {
     pen.setCapStyle(Qt::RoundCap);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
-    if (spec_.kind == ControlKind::Line) {
+    if (layout_.kind == ControlKind::Line) {
         const QPoint origin = geometry().topLeft();
-        painter.drawLine(QPoint(spec_.from.x, spec_.from.y) - origin,
-                         QPoint(spec_.to.x, spec_.to.y) - origin);
+        painter.drawLine(QPoint(layout_.from.x, layout_.from.y) - origin,
+                         QPoint(layout_.to.x, layout_.to.y) - origin);
     } else {
         const qreal inset = kStrokeWidth / 2.0;
         painter.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset),

@@ -10,15 +10,15 @@ namespace brivolo {
 class StrokeWidget : public QWidget {
     Q_OBJECT
 public:
-    StrokeWidget(const ControlSpec& spec, QWidget* parent);
+    StrokeWidget(const ControlLayout& entry, QWidget* parent);
 
-    static QRect geometryFor(const ControlSpec& spec);
+    static QRect geometryFor(const ControlLayout& entry);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    const ControlSpec& spec_;
+    const ControlLayout& layout_;
 };
 
 }  // namespace brivolo

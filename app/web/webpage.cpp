@@ -82,9 +82,9 @@ std::string svgNumber(int value) {
 // Lines get a margin so that their pen is not cut at the ends.
 constexpr int kLineMargin = kStrokeWidth;
 
-Rect strokeArea(const ControlSpec& spec) {
-    const Rect& r = spec.rect;
-    if (spec.kind == ControlKind::Line) {
+Rect strokeArea(const ControlLayout& entry) {
+    const Rect& r = entry.rect;
+    if (entry.kind == ControlKind::Line) {
         return {r.left - kLineMargin, r.top - kLineMargin, r.width + 2 * kLineMargin,
                 r.height + 2 * kLineMargin};
     }
@@ -92,16 +92,16 @@ Rect strokeArea(const ControlSpec& spec) {
 }
 
 // A line or a rounded outline, hollow, drawn with the window's pen.
-std::string strokeSvg(const ControlSpec& spec) {
-    const Rect area = strokeArea(spec);
+std::string strokeSvg(const ControlLayout& entry) {
+    const Rect area = strokeArea(entry);
     std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + svgNumber(area.width) +
                       "\" height=\"" + svgNumber(area.height) + "\" fill=\"none\" stroke=\"" +
-                      cssColour(spec.fore) + "\" stroke-width=\"" + svgNumber(kStrokeWidth) +
+                      cssColour(entry.fore) + "\" stroke-width=\"" + svgNumber(kStrokeWidth) +
                       "\" stroke-linecap=\"round\">";
-    if (spec.kind == ControlKind::Line) {
-        svg += "<line x1=\"" + svgNumber(spec.from.x - area.left) + "\" y1=\"" +
-               svgNumber(spec.from.y - area.top) + "\" x2=\"" + svgNumber(spec.to.x - area.left) +
-               "\" y2=\"" + svgNumber(spec.to.y - area.top) + "\"/>";
+    if (entry.kind == ControlKind::Line) {
+        svg += "<line x1=\"" + svgNumber(entry.from.x - area.left) + "\" y1=\"" +
+               svgNumber(entry.from.y - area.top) + "\" x2=\"" + svgNumber(entry.to.x - area.left) +
+               "\" y2=\"" + svgNumber(entry.to.y - area.top) + "\"/>";
     } else {
         const double inset = kStrokeWidth / 2.0;
         char rect[160];
@@ -113,8 +113,8 @@ std::string strokeSvg(const ControlSpec& spec) {
     return svg + "</svg>";
 }
 
-int zIndex(const ControlSpec& spec) {
-    return kControlCount + 1 - spec.stackRank;  // lower rank in front
+int zIndex(const ControlLayout& entry) {
+    return kControlCount + 1 - entry.stackRank;  // lower rank in front
 }
 
 }  // namespace
@@ -131,7 +131,7 @@ void WebPage::attach(Form1& form) {
     spokenNames_.assign(controls_.size(), {});
     spokenDescriptions_.assign(controls_.size(), {});
 
-    const AssetSpec& background = assetSpec(Asset::BeachBackground);
+    const PictureDescription& background = pictureDescription(Asset::BeachBackground);
     const std::string backgroundSvg = pictureSvg(background, drawingText);
     pageStage(std::string(kCaption).c_str(), kClientWidth, kClientHeight,
               cssColour(kWindowBackground).c_str(), backgroundSvg.c_str(), background.width,
@@ -146,40 +146,40 @@ void WebPage::attach(Form1& form) {
 }
 
 void WebPage::createElement(int index, const Control& control) {
-    const ControlSpec& spec = control.spec();
+    const ControlLayout& entry = control.layout();
     const std::string name = control.name();
-    const int z = zIndex(spec);
-    const Rect& r = spec.rect;
-    switch (spec.kind) {
+    const int z = zIndex(entry);
+    const Rect& r = entry.rect;
+    switch (entry.kind) {
         case ControlKind::Picture: {
             // Pictures of one asset share its document; the page keeps it by asset.
-            const auto asset = static_cast<std::size_t>(spec.asset);
+            const auto asset = static_cast<std::size_t>(entry.asset);
             std::string svg;
             if (!assetSent_.at(asset)) {
                 assetSent_[asset] = true;
-                svg = pictureSvg(assetSpec(spec.asset), drawingText);
+                svg = pictureSvg(pictureDescription(entry.asset), drawingText);
             }
             pagePicture(index, name.c_str(), z, r.left, r.top, r.width, r.height,
-                        static_cast<int>(asset), svg.c_str(), std::string(spec.tooltip).c_str(),
-                        fixedName(control).c_str(), Form1::hasClickHandler(spec.number),
-                        spec.cursor == Cursor::Hand);
+                        static_cast<int>(asset), svg.c_str(), std::string(entry.tooltip).c_str(),
+                        fixedName(control).c_str(), Form1::hasClickHandler(entry.number),
+                        entry.cursor == Cursor::Hand);
             break;
         }
         case ControlKind::Label:
             pageLabel(index, name.c_str(), z, r.left, r.top, r.width, r.height,
-                      static_cast<const Label&>(control).caption().c_str(), pixelSize(spec.font),
-                      cssColour(spec.fore).c_str(), cssColour(spec.back).c_str());
+                      static_cast<const Label&>(control).caption().c_str(), pixelSize(entry.font),
+                      cssColour(entry.fore).c_str(), cssColour(entry.back).c_str());
             break;
         case ControlKind::TextBox:
             pageTextBox(index, name.c_str(), z, r.left, r.top, r.width, r.height,
-                        pixelSize(spec.font), cssColour(spec.fore).c_str(),
-                        cssColour(spec.back).c_str(), spec.tabIndex, fixedName(control).c_str());
+                        pixelSize(entry.font), cssColour(entry.fore).c_str(),
+                        cssColour(entry.back).c_str(), entry.tabIndex, fixedName(control).c_str());
             break;
         case ControlKind::Line:
         case ControlKind::Shape: {
-            const Rect area = strokeArea(spec);
+            const Rect area = strokeArea(entry);
             pageStroke(index, name.c_str(), z, area.left, area.top, area.width, area.height,
-                       strokeSvg(spec).c_str(), fixedName(control).c_str());
+                       strokeSvg(entry).c_str(), fixedName(control).c_str());
             break;
         }
     }

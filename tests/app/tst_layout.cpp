@@ -4,22 +4,23 @@
 #include <map>
 #include <set>
 
+#include "app/form1.h"
 #include "app/layout.h"
 
 using namespace brivolo;
 
 namespace {
 
-const ControlSpec& find(ControlKind kind, int number) {
-    for (const ControlSpec& spec : layout()) {
-        if (spec.kind == kind && spec.number == number) {
-            return spec;
+const ControlLayout& find(ControlKind kind, int number) {
+    for (const ControlLayout& entry : layout()) {
+        if (entry.kind == kind && entry.number == number) {
+            return entry;
         }
     }
     throw std::out_of_range(controlName(kind, number));
 }
 
-const ControlSpec& image(int n) {
+const ControlLayout& image(int n) {
     return find(ControlKind::Picture, n);
 }
 
@@ -45,9 +46,9 @@ class LayoutTest : public QObject {
 private Q_SLOTS:
     void everyControlOnceWithItsKind() {
         std::map<ControlKind, std::set<int>> numbers;
-        for (const ControlSpec& spec : layout()) {
-            QVERIFY2(numbers[spec.kind].insert(spec.number).second,
-                     controlName(spec.kind, spec.number).c_str());
+        for (const ControlLayout& entry : layout()) {
+            QVERIFY2(numbers[entry.kind].insert(entry.number).second,
+                     controlName(entry.kind, entry.number).c_str());
         }
         const std::map<ControlKind, int> expected{{ControlKind::Picture, 93},
                                                   {ControlKind::Label, 11},
@@ -63,10 +64,10 @@ private Q_SLOTS:
 
     void stackRanksAreAPermutationWithTextBoxesInFront() {
         std::set<int> ranks;
-        for (const ControlSpec& spec : layout()) {
-            QVERIFY(ranks.insert(spec.stackRank).second);
-            if (spec.kind == ControlKind::TextBox) {
-                QVERIFY(spec.stackRank <= 4);
+        for (const ControlLayout& entry : layout()) {
+            QVERIFY(ranks.insert(entry.stackRank).second);
+            if (entry.kind == ControlKind::TextBox) {
+                QVERIFY(entry.stackRank <= 4);
             }
         }
         QCOMPARE(int(ranks.size()), kControlCount);
@@ -95,9 +96,9 @@ private Q_SLOTS:
         for (const Pointer p :
              {Pointer{1, 1, 2, 2}, Pointer{2, 3, 4, 1}, Pointer{3, 5, 6, 1}, Pointer{4, 7, 8, 1}}) {
             const Rect outline = find(ControlKind::Shape, p.shape).rect;
-            const ControlSpec& a = find(ControlKind::Line, p.first);
-            const ControlSpec& b = find(ControlKind::Line, p.second);
-            for (const ControlSpec* line : {&a, &b}) {
+            const ControlLayout& a = find(ControlKind::Line, p.first);
+            const ControlLayout& b = find(ControlKind::Line, p.second);
+            for (const ControlLayout* line : {&a, &b}) {
                 QCOMPARE(line->from.y, outline.bottom() - 1);
                 QVERIFY(line->from.x > outline.left && line->from.x < outline.right() - 1);
             }
@@ -117,17 +118,17 @@ private Q_SLOTS:
     void conesOverlapNeighboursAndRowsByOnePixel() {
         for (ConeRow row : kConeRows) {
             for (int k = 1; k < kRowLength; ++k) {
-                const ControlSpec& left = image(coneImageNumber(row, k));
-                const ControlSpec& right = image(coneImageNumber(row, k + 1));
+                const ControlLayout& left = image(coneImageNumber(row, k));
+                const ControlLayout& right = image(coneImageNumber(row, k + 1));
                 QCOMPARE(right.rect.left, left.rect.right() - 1);
                 QCOMPARE(right.rect.top, left.rect.top);
                 QVERIFY(right.stackRank < left.stackRank);  // in front of its left neighbour
             }
         }
         for (int k = 1; k <= kRowLength; ++k) {
-            const ControlSpec& green = image(coneImageNumber(ConeRow::Green, k));
-            const ControlSpec& red = image(coneImageNumber(ConeRow::Red, k));
-            const ControlSpec& blue = image(coneImageNumber(ConeRow::LightBlue, k));
+            const ControlLayout& green = image(coneImageNumber(ConeRow::Green, k));
+            const ControlLayout& red = image(coneImageNumber(ConeRow::Red, k));
+            const ControlLayout& blue = image(coneImageNumber(ConeRow::LightBlue, k));
             QCOMPARE(red.rect.top, green.rect.bottom() - 1);
             QCOMPARE(blue.rect.top, red.rect.bottom() - 1);
             QVERIFY(red.stackRank < green.stackRank && blue.stackRank < red.stackRank);
@@ -164,12 +165,15 @@ private Q_SLOTS:
         }
     }
 
-    void onlyTheThreeButtonsHaveTheHandAndTheQuitSunItsTooltip() {
-        for (const ControlSpec& spec : layout()) {
-            const bool button = spec.kind == ControlKind::Picture &&
-                                (spec.number == 3 || spec.number == 70 || spec.number == 88);
-            QCOMPARE(spec.cursor == Cursor::Hand, button);
+    void theHandIsOverThePicturesThatTakeAClickAndTheQuitSunHasItsTooltip() {
+        std::size_t hands = 0;
+        for (const ControlLayout& entry : layout()) {
+            const bool button =
+                entry.kind == ControlKind::Picture && Form1::hasClickHandler(entry.number);
+            QCOMPARE(entry.cursor == Cursor::Hand, button);
+            hands += button ? 1 : 0;
         }
+        QCOMPARE(hands, kPictureClicks.size());  // each handled number is a picture of the window
         QCOMPARE(image(88).tooltip, std::string_view("È ORA DI TORNARE A CASA!"));
         for (int k = 1; k < kRowLength; ++k) {
             QVERIFY(image(progressImageNumber(k)).tooltip.empty());
@@ -194,15 +198,15 @@ private Q_SLOTS:
     void tabOrderRunsThroughTheFourBoxes() {
         std::set<int> indices;
         std::vector<std::pair<int, int>> boxes;
-        for (const ControlSpec& spec : layout()) {
+        for (const ControlLayout& entry : layout()) {
             const bool focusable =
-                spec.kind == ControlKind::Label || spec.kind == ControlKind::TextBox;
-            QCOMPARE(spec.tabIndex != kNoTabIndex, focusable);
+                entry.kind == ControlKind::Label || entry.kind == ControlKind::TextBox;
+            QCOMPARE(entry.tabIndex != kNoTabIndex, focusable);
             if (focusable) {
-                QVERIFY(indices.insert(spec.tabIndex).second);
+                QVERIFY(indices.insert(entry.tabIndex).second);
             }
-            if (spec.kind == ControlKind::TextBox) {
-                boxes.emplace_back(spec.tabIndex, spec.number);
+            if (entry.kind == ControlKind::TextBox) {
+                boxes.emplace_back(entry.tabIndex, entry.number);
             }
         }
         QCOMPARE(*indices.rbegin(), 14);
@@ -215,10 +219,10 @@ private Q_SLOTS:
 
     void everyPictureNamesAnAssetAndEveryAssetIsShown() {
         std::set<Asset> shown{Asset::BeachBackground};
-        for (const ControlSpec& spec : layout()) {
-            if (spec.kind == ControlKind::Picture) {
-                QVERIFY(spec.asset != Asset::None);
-                shown.insert(spec.asset);
+        for (const ControlLayout& entry : layout()) {
+            if (entry.kind == ControlKind::Picture) {
+                QVERIFY(entry.asset != Asset::None);
+                shown.insert(entry.asset);
             }
         }
         QCOMPARE(shown.size(), kAssets.size());

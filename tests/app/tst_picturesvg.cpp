@@ -23,7 +23,8 @@ const std::map<std::string_view, std::string_view> kFiles{
 };
 
 std::string picture(Asset asset) {
-    return pictureSvg(assetSpec(asset), [](std::string_view file) { return kFiles.at(file); });
+    return pictureSvg(pictureDescription(asset),
+                      [](std::string_view file) { return kFiles.at(file); });
 }
 
 int count(const std::string& text, std::string_view part) {

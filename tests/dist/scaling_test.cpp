@@ -8,11 +8,7 @@
 #include <QtTest>
 #include <cmath>
 
-#include "app/form1.h"
-#include "app/qt/assetstore.h"
-#include "app/qt/fonts.h"
-#include "app/qt/formwindow.h"
-#include "support/fakes.h"
+#include "support/windowfixture.h"
 
 using namespace brivolo;
 
@@ -92,11 +88,9 @@ private Q_SLOTS:
 
 private:
     qreal scale_ = 1.0;
-    test::ScriptedRandom random_;
-    test::RecordingHost host_;
-    std::unique_ptr<Form1> form_;
-    std::unique_ptr<AssetStore> assets_;
-    std::unique_ptr<FormWindow> window_;
+    std::unique_ptr<test::WindowFixture> fixture_;
+    Form1* form_ = nullptr;
+    FormWindow* window_ = nullptr;
     QImage shot_;
 };
 
@@ -104,13 +98,10 @@ void ScalingTest::initTestCase() {
     bool isNumber = false;
     scale_ = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble(&isNumber);
     QVERIFY(isNumber);
-    loadGameFonts();
-    form_ = std::make_unique<Form1>(random_, host_);
-    assets_ = std::make_unique<AssetStore>();
-    window_ = std::make_unique<FormWindow>(*form_, *assets_);
-    form_->load();
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    fixture_ = std::make_unique<test::WindowFixture>();
+    form_ = &fixture_->form;
+    window_ = fixture_->window.get();
+    QVERIFY(fixture_->showExposed());
     // A game with an operation on show: balloon, operands and score squares are all drawn.
     form_->click(form_->image(70));
     form_->click(form_->image(3));
@@ -119,9 +110,7 @@ void ScalingTest::initTestCase() {
 }
 
 void ScalingTest::cleanupTestCase() {
-    window_.reset();
-    assets_.reset();
-    form_.reset();
+    fixture_.reset();
 }
 
 void ScalingTest::windowIsLogicalSizeAtDeviceResolution() {
@@ -175,7 +164,7 @@ void ScalingTest::picturesAndTextAreDrawnAtDeviceResolution() {
     QFETCH(QString, control);
     QWidget* shown = window_->findChild<QWidget*>(control);
     QVERIFY(shown != nullptr);
-    const QRect area(shown->mapTo(window_.get(), QPoint(0, 0)), shown->size());
+    const QRect area(shown->mapTo(window_, QPoint(0, 0)), shown->size());
     const QRect device(qRound(area.x() * scale_), qRound(area.y() * scale_),
                        qRound(area.width() * scale_), qRound(area.height() * scale_));
     const QImage sharp = shot_.copy(device);

@@ -5,11 +5,7 @@
 #include <QApplication>
 #include <QtTest>
 
-#include "app/form1.h"
-#include "app/qt/assetstore.h"
-#include "app/qt/fonts.h"
-#include "app/qt/formwindow.h"
-#include "support/fakes.h"
+#include "support/windowfixture.h"
 
 using namespace brivolo;
 
@@ -33,32 +29,22 @@ private:
     QAccessible::State state(const QString& control) const;
     void newGame();
     void nextOperation();
-    int expectedResult();
     void answer(int box, bool right);
 
-    std::unique_ptr<test::ScriptedRandom> random_;
-    std::unique_ptr<test::RecordingHost> host_;
-    std::unique_ptr<Form1> form_;
-    std::unique_ptr<AssetStore> assets_;
-    std::unique_ptr<FormWindow> window_;
+    std::unique_ptr<test::WindowFixture> fixture_;
+    Form1* form_ = nullptr;
+    FormWindow* window_ = nullptr;
 };
 
 void SpokenTextTest::init() {
-    loadGameFonts();
-    random_ = std::make_unique<test::ScriptedRandom>(7);
-    host_ = std::make_unique<test::RecordingHost>();
-    form_ = std::make_unique<Form1>(*random_, *host_);
-    assets_ = std::make_unique<AssetStore>();
-    window_ = std::make_unique<FormWindow>(*form_, *assets_);
-    form_->load();
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    fixture_ = std::make_unique<test::WindowFixture>(7);
+    form_ = &fixture_->form;
+    window_ = fixture_->window.get();
+    QVERIFY(fixture_->showExposed());
 }
 
 void SpokenTextTest::cleanup() {
-    window_.reset();
-    assets_.reset();
-    form_.reset();
+    fixture_.reset();
 }
 
 QAccessibleInterface* SpokenTextTest::accessible(const QString& control) const {
@@ -92,15 +78,9 @@ void SpokenTextTest::nextOperation() {
     QCoreApplication::processEvents();
 }
 
-int SpokenTextTest::expectedResult() {
-    const int first = std::stoi(form_->label(1).caption());
-    const int second = std::stoi(form_->label(3).caption());
-    return form_->label(2).caption() == "+" ? first + second : first - second;
-}
-
 // Typed into the box's widget, key by key, as the user types it.
 void SpokenTextTest::answer(int box, bool right) {
-    const int result = expectedResult();
+    const auto result = static_cast<int>(test::expectedAnswer(form_->state()).number());
     const int typed = right ? result : (result == 9 ? 8 : result + 1);
     QWidget* widget = window_->findChild<QWidget*>(QStringLiteral("Text%1").arg(box));
     QTest::keyClicks(widget, QString::number(typed));

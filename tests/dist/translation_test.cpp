@@ -8,12 +8,8 @@
 #include <QRegularExpression>
 #include <QtTest>
 
-#include "app/form1.h"
-#include "app/qt/assetstore.h"
-#include "app/qt/fonts.h"
-#include "app/qt/formwindow.h"
 #include "app/qt/toolkittranslation.h"
-#include "support/fakes.h"
+#include "support/windowfixture.h"
 
 using namespace brivolo;
 
@@ -36,16 +32,11 @@ private Q_SLOTS:
     void answerBoxesOpenNoMenu();
     void tooltipsAreItalian();
     void numbersFollowItalianConventions();
-
-private:
-    test::ScriptedRandom random_;
-    test::RecordingHost host_;
 };
 
 void TranslationTest::initTestCase() {
     QVERIFY2(installToolkitTranslation(*QCoreApplication::instance()),
              "Qt's Italian translations (qt6-translations-l10n) are not installed");
-    loadGameFonts();
 }
 
 void TranslationTest::toolkitTextsAreItalian_data() {
@@ -91,12 +82,9 @@ void TranslationTest::editMenuWouldBeItalian() {
 }
 
 void TranslationTest::answerBoxesOpenNoMenu() {
-    Form1 form(random_, host_);
-    AssetStore assets;
-    FormWindow window(form, assets);
-    form.load();
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    test::WindowFixture f;
+    QVERIFY(f.showExposed());
+    const FormWindow& window = *f.window;
     for (int box = 1; box <= 4; ++box) {
         QWidget* widget = window.findChild<QWidget*>(QStringLiteral("Text%1").arg(box));
         QVERIFY(widget != nullptr);
@@ -111,9 +99,8 @@ void TranslationTest::answerBoxesOpenNoMenu() {
 }
 
 void TranslationTest::tooltipsAreItalian() {
-    Form1 form(random_, host_);
-    AssetStore assets;
-    FormWindow window(form, assets);
+    test::WindowFixture f;
+    const FormWindow& window = *f.window;
     int tips = 0;
     for (QWidget* widget : window.findChildren<QWidget*>()) {
         const QString tip = widget->toolTip();

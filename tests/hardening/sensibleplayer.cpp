@@ -1,5 +1,6 @@
 #include "sensibleplayer.h"
 
+#include "support/fakes.h"
 #include "windowundertest.h"
 
 namespace brivolo::hardening {
@@ -72,8 +73,7 @@ bool SensiblePlayer::step() {
         }
         const int operation = static_cast<int>(s.totoperazioni);
         if (operation != plannedOperation_) {
-            const Variant& right = s.caso == 1 ? s.somma[s.add] : s.differenza[s.sott];
-            answerPlan_ = planFor(right.text(), operation);
+            answerPlan_ = planFor(test::expectedAnswer(s).text(), operation);
         }
         typeTowards(answerPlan_, box.text());
         return true;

@@ -16,24 +16,15 @@ WindowUnderTest::~WindowUnderTest() {
 }
 
 void WindowUnderTest::open() {
-    random_ = std::make_unique<test::ScriptedRandom>(seed_ + std::uint64_t(windowsOpened_));
-    host_.endRequests = 0;
-    form_ = std::make_unique<Form1>(*random_, host_);
-    window_ = std::make_unique<FormWindow>(*form_, assets_);
-    host_.setWindow(window_.get());
-    form_->load();
-    window_->show();
-    window_->activateWindow();
-    if (!QTest::qWaitForWindowActive(window_.get())) {
+    shown_ = std::make_unique<test::WindowFixture>(seed_ + std::uint64_t(windowsOpened_));
+    if (!shown_->showActive()) {
         qWarning("the game window did not become active");
     }
     ++windowsOpened_;
 }
 
 void WindowUnderTest::close() {
-    host_.setWindow(nullptr);
-    window_.reset();
-    form_.reset();
+    shown_.reset();
     settle();
 }
 
@@ -74,8 +65,8 @@ void WindowUnderTest::clickAt(QPoint windowPoint, Qt::MouseButton button, bool d
              .arg(int(button))
              .arg(windowPoint.x())
              .arg(windowPoint.y())
-             .arg(describeWidget(window_->childAt(windowPoint))));
-    QTest::mouseEvent(doubleClick ? QTest::MouseDClick : QTest::MouseClick, window_->windowHandle(),
+             .arg(describeWidget(window().childAt(windowPoint))));
+    QTest::mouseEvent(doubleClick ? QTest::MouseDClick : QTest::MouseClick, window().windowHandle(),
                       button, Qt::NoModifier, windowPoint);
     settle();
 }
@@ -98,8 +89,8 @@ void WindowUnderTest::clickWidget(QWidget* widget, QPoint point, Qt::MouseButton
 void WindowUnderTest::clickControl(const Control& control) {
     QWidget* widget = widgetFor(control);
     const QPoint centre = widget->rect().center();
-    const QPoint inWindow = widget->mapTo(window_.get(), centre);
-    if (window_->childAt(inWindow) == widget) {
+    const QPoint inWindow = widget->mapTo(&window(), centre);
+    if (window().childAt(inWindow) == widget) {
         clickAt(inWindow, Qt::LeftButton);
     } else {
         clickWidget(widget, centre, Qt::LeftButton);
@@ -117,7 +108,7 @@ void WindowUnderTest::sendKey(bool press, int key, Qt::KeyboardModifiers modifie
              .arg(describeWidget(QApplication::focusWidget())));
     QWindow* target = QGuiApplication::focusWindow();
     if (target == nullptr) {
-        target = window_->windowHandle();
+        target = window().windowHandle();
     }
     qt_handleKeyEvent(target, press ? QEvent::KeyPress : QEvent::KeyRelease, key, modifiers, text,
                       autoRepeat, 1);
@@ -143,7 +134,7 @@ TextBox* WindowUnderTest::focusedBox() {
         return nullptr;
     }
     for (int n = 1; n <= 4; ++n) {
-        TextBox& box = form_->textBox(n);
+        TextBox& box = form().textBox(n);
         if (widgetFor(box) == focus) {
             return &box;
         }

@@ -7,11 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "app/form1.h"
-#include "app/qt/assetstore.h"
-#include "app/qt/formwindow.h"
-#include "forwardinghost.h"
-#include "support/fakes.h"
+#include "support/windowfixture.h"
 
 class QWidget;
 
@@ -27,14 +23,14 @@ public:
     WindowUnderTest(const WindowUnderTest&) = delete;
     WindowUnderTest& operator=(const WindowUnderTest&) = delete;
 
-    Form1& form() { return *form_; }
-    const Form1& form() const { return *form_; }
-    FormWindow& window() { return *window_; }
-    const FormWindow& window() const { return *window_; }
-    QWidget* widgetFor(const Control& control) const { return window_->widgetFor(control); }
+    Form1& form() { return shown_->form; }
+    const Form1& form() const { return shown_->form; }
+    FormWindow& window() { return *shown_->window; }
+    const FormWindow& window() const { return *shown_->window; }
+    QWidget* widgetFor(const Control& control) const { return window().widgetFor(control); }
 
-    // The program asked to end (the quit sun was clicked): the window ignores everything now.
-    bool endRequested() const { return host_.endRequests > 0; }
+    // The program ended (the quit sun was clicked): the window ignores everything now.
+    bool endRequested() const { return form().ended(); }
     // Replaces the window by a freshly started one, as a new run of the program.
     void reopen();
     int windowsOpened() const { return windowsOpened_; }
@@ -70,11 +66,7 @@ private:
     std::uint64_t seed_;
     QStringList recent_;
     int windowsOpened_ = 0;
-    AssetStore assets_;
-    std::unique_ptr<test::ScriptedRandom> random_;
-    ForwardingHost host_;
-    std::unique_ptr<Form1> form_;
-    std::unique_ptr<FormWindow> window_;
+    std::unique_ptr<test::WindowFixture> shown_;
 };
 
 }  // namespace brivolo::hardening

@@ -2,7 +2,7 @@
 #include <QPainter>
 #include <QTest>
 
-#include "windowfixture.h"
+#include "support/windowfixture.h"
 
 using namespace brivolo;
 
@@ -38,9 +38,9 @@ class AssetsTest : public QObject {
 private Q_SLOTS:
     void everyPictureHasItsSizeAndTransparency() {
         AssetStore store;
-        for (const AssetSpec& spec : kAssets) {
-            const QImage image = store.image(spec.asset);
-            QCOMPARE(image.size(), QSize(spec.width, spec.height));
+        for (const PictureDescription& picture : kAssets) {
+            const QImage image = store.image(picture.asset);
+            QCOMPARE(image.size(), QSize(picture.width, picture.height));
             int transparent = 0, opaque = 0;
             for (int y = 0; y < image.height(); ++y) {
                 for (int x = 0; x < image.width(); ++x) {
@@ -49,12 +49,12 @@ private Q_SLOTS:
                     opaque += alpha == 255;
                 }
             }
-            const int all = spec.width * spec.height;
-            if (spec.opaque) {
+            const int all = picture.width * picture.height;
+            if (picture.opaque) {
                 QCOMPARE(opaque, all);
             } else {
-                QVERIFY2(transparent > all / 20, spec.name.data());  // a real surround
-                QVERIFY2(opaque > all / 20, spec.name.data());       // and a real picture
+                QVERIFY2(transparent > all / 20, picture.name.data());  // a real surround
+                QVERIFY2(opaque > all / 20, picture.name.data());       // and a real picture
                 QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
                 QCOMPARE(qAlpha(image.pixel(image.width() - 1, image.height() - 1)), 0);
             }
@@ -63,8 +63,8 @@ private Q_SLOTS:
 
     void theSurroundShowsWhateverLiesBehind() {
         AssetStore store;
-        for (const AssetSpec& spec : kAssets) {
-            const QImage image = store.image(spec.asset);
+        for (const PictureDescription& picture : kAssets) {
+            const QImage image = store.image(picture.asset);
             const QImage onRed = over(image, Qt::red), onBlue = over(image, Qt::blue);
             for (int y = 0; y < image.height(); ++y) {
                 for (int x = 0; x < image.width(); ++x) {

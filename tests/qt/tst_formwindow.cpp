@@ -5,14 +5,14 @@
 #include <QPainter>
 #include <QTest>
 
-#include "windowfixture.h"
+#include "support/windowfixture.h"
 
 using namespace brivolo;
 using namespace brivolo::test;
 
 namespace {
 
-// Pixels of `image` in `area` (logical) where `mask` is opaque, compared with `other`.
+// The pixels where `mask` is opaque and `image` differs from `other`.
 int differingOpaquePixels(const QImage& image, const QImage& other, const QImage& mask) {
     int differing = 0;
     for (int y = 0; y < mask.height(); ++y) {
@@ -49,11 +49,12 @@ private Q_SLOTS:
             QWidget* w = f.window->widgetFor(*control);
             QVERIFY(w != nullptr);
             QCOMPARE(w->objectName(), QString::fromStdString(control->name()));
-            const Rect& r = control->spec().rect;
+            const Rect& r = control->layout().rect;
             if (control->kind() == ControlKind::Line) {
+                QVERIFY(w->geometry().contains(
+                    QPoint(control->layout().from.x, control->layout().from.y)));
                 QVERIFY(
-                    w->geometry().contains(QPoint(control->spec().from.x, control->spec().from.y)));
-                QVERIFY(w->geometry().contains(QPoint(control->spec().to.x, control->spec().to.y)));
+                    w->geometry().contains(QPoint(control->layout().to.x, control->layout().to.y)));
             } else {
                 QCOMPARE(w->geometry(), QRect(r.left, r.top, r.width, r.height));
             }
@@ -70,8 +71,8 @@ private Q_SLOTS:
         for (QObject* child : children) {
             for (Control* control : f.form.controls()) {
                 if (f.window->widgetFor(*control) == child) {
-                    QVERIFY(control->spec().stackRank < previousRank);  // later children in front
-                    previousRank = control->spec().stackRank;
+                    QVERIFY(control->layout().stackRank < previousRank);  // later children in front
+                    previousRank = control->layout().stackRank;
                     ++widgets;
                 }
             }

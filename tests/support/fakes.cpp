@@ -132,10 +132,12 @@ void Harness::keyWithoutCharacter() {
     }
 }
 
+const Variant& expectedAnswer(const GameState& state) {
+    return state.caso == 1 ? state.somma[state.add] : state.differenza[state.sott];
+}
+
 int Harness::expectedResult() const {
-    const GameState& s = form.state();
-    const Variant& r = s.caso == 1 ? s.somma[s.add] : s.differenza[s.sott];
-    return static_cast<int>(r.number());
+    return static_cast<int>(expectedAnswer(form.state()).number());
 }
 
 void Harness::answer(bool right) {

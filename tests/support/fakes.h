@@ -39,8 +39,7 @@ private:
     std::mt19937_64 engine_;
 };
 
-// Records the host calls; the queued Tab is carried out by `runQueuedTab` as a toolkit would:
-// the focus moves to the next visible, enabled text box in tab order.
+// Records the host calls; Harness carries each queued Tab out once the handler has returned.
 class RecordingHost : public WindowHost {
 public:
     void queueTab() override { ++tabsQueued; }
@@ -58,6 +57,9 @@ public:
 private:
     std::function<void(const Control&)> lost_;
 };
+
+// The expected answer to the operation on show (the sum or the difference the game judges by).
+const Variant& expectedAnswer(const GameState& state);
 
 // A game window with its fakes, loaded as at program start, with a simple model of the
 // toolkit's focus (tab order, GotFocus) for driving it through its events.
@@ -82,7 +84,7 @@ public:
     void backspace() { type(8); }
     void keyWithoutCharacter();  // Shift, an arrow: KeyUp alone
 
-    // The expected result of the operation on show.
+    // The expected result of the operation on show, as a number.
     int expectedResult() const;
     // Types the expected result, or a wrong number of the same length, into the focus box.
     void answer(bool right);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <cstdint>
 #include <memory>
 
 #include "app/form1.h"
@@ -10,31 +11,27 @@
 
 namespace brivolo::test {
 
-// The Qt window of a game with a scripted random source; the quit click is only recorded.
+// The Qt window as the program builds it, with a scripted random source, its fonts loaded and
+// Load delivered; not yet shown.
 class WindowFixture {
 public:
-    WindowFixture();
+    explicit WindowFixture(std::uint64_t seed = 1);
     ~WindowFixture();
-
-    class Host : public WindowHost {
-    public:
-        FormWindow* window = nullptr;
-        int endRequests = 0;
-        void queueTab() override { window->queueTab(); }
-        void endProgram() override { ++endRequests; }
-    };
+    WindowFixture(const WindowFixture&) = delete;
+    WindowFixture& operator=(const WindowFixture&) = delete;
 
     ScriptedRandom random;
-    Host host;
     AssetStore assets;
-    Form1 form{random, host};
     std::unique_ptr<FormWindow> window;
+    Form1& form;
 
     QWidget* widget(ControlKind kind, int number) const;
     QWidget* image(int number) const { return widget(ControlKind::Picture, number); }
     QWidget* box(int number) const { return widget(ControlKind::TextBox, number); }
     // Shows the window and waits until it is active, so that it can hold the focus.
     bool showActive();
+    // Shows the window and waits until it is on the screen.
+    bool showExposed();
     void clickImage(int number);
     QImage grab() const;  // at the screen's device pixel ratio
 };

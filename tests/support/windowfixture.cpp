@@ -7,23 +7,36 @@
 
 namespace brivolo::test {
 
-WindowFixture::WindowFixture() {
+namespace {
+
+// The widgets take their fonts as they are built.
+std::unique_ptr<FormWindow> windowWithGameFonts(RandomSource& random, AssetStore& assets) {
     loadGameFonts();
-    window = std::make_unique<FormWindow>(form, assets);
-    host.window = window.get();
+    return std::make_unique<FormWindow>(random, assets);
+}
+
+}  // namespace
+
+WindowFixture::WindowFixture(std::uint64_t seed)
+    : random(seed), window(windowWithGameFonts(random, assets)), form(window->form()) {
     form.load();
 }
 
 WindowFixture::~WindowFixture() = default;
 
 QWidget* WindowFixture::widget(ControlKind kind, int number) const {
-    return window->widgetFor(const_cast<Form1&>(form).control(kind, number));
+    return window->widgetFor(form.control(kind, number));
 }
 
 bool WindowFixture::showActive() {
     window->show();
     window->activateWindow();
     return QTest::qWaitForWindowActive(window.get());
+}
+
+bool WindowFixture::showExposed() {
+    window->show();
+    return QTest::qWaitForWindowExposed(window.get());
 }
 
 void WindowFixture::clickImage(int number) {
