@@ -49,13 +49,9 @@ void Form1::checkAnswer(const PlayerBinding& player) {
         float& score = s.*player.score;
         score += 1;
         label(player.scoreLabel).setCaption(textForm(score));
-        image(71).setVisible(true);
-        image(92).setVisible(false);
-        image(93).setVisible(false);
+        showFish(Fish::Happy);
     } else {
-        image(71).setVisible(false);
-        image(92).setVisible(false);
-        image(93).setVisible(true);
+        showFish(Fish::Sad);
     }
 
     box.setEnabled(false);

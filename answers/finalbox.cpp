@@ -39,12 +39,8 @@ void Form1::Text4_KeyUp(int, int) {
     const std::string expected = state_.totgelati.text();
     if (characterCount(typed) == characterCount(expected)) {
         const bool right = typed == expected;
-        image(67).setVisible(false);
-        image(68).setVisible(right);
-        image(69).setVisible(!right);
-        image(71).setVisible(right);
-        image(92).setVisible(false);
-        image(93).setVisible(!right);
+        showFace(right ? Face::Smiling : Face::Sad);
+        showFish(right ? Fish::Happy : Fish::Sad);
     }
     image(89).setVisible(true);
     image(91).setVisible(false);

@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace brivolo {
 
@@ -37,6 +38,10 @@ Form1::Form1(RandomSource& random, WindowHost& host) : random_(random), host_(ho
 }
 
 Control& Form1::control(ControlKind kind, int number) {
+    return const_cast<Control&>(std::as_const(*this).control(kind, number));
+}
+
+const Control& Form1::control(ControlKind kind, int number) const {
     switch (kind) {
         case ControlKind::Picture:
             return image(number);
@@ -56,6 +61,23 @@ void Form1::setObserver(ControlObserver* observer) {
     for (Control* c : controls_) {
         c->setObserver(observer);
     }
+}
+
+void Form1::showFish(Fish fish) {
+    image(71).setVisible(fish == Fish::Happy);
+    image(92).setVisible(fish == Fish::Waiting);
+    image(93).setVisible(fish == Fish::Sad);
+}
+
+void Form1::showFace(Face face) {
+    image(67).setVisible(face == Face::Neutral);
+    image(68).setVisible(face == Face::Smiling);
+    image(69).setVisible(face == Face::Sad);
+}
+
+void Form1::hideHappyAndSadFish() {
+    image(71).setVisible(false);
+    image(93).setVisible(false);
 }
 
 void Form1::load() {

@@ -21,12 +21,18 @@ public:
     Form1& operator=(const Form1&) = delete;
 
     Picture& image(int number) { return *images_.at(number - 1); }
+    const Picture& image(int number) const { return *images_.at(number - 1); }
     Label& label(int number) { return *labels_.at(number - 1); }
+    const Label& label(int number) const { return *labels_.at(number - 1); }
     TextBox& textBox(int number) { return *textBoxes_.at(number - 1); }
+    const TextBox& textBox(int number) const { return *textBoxes_.at(number - 1); }
     Line& line(int number) { return *lines_.at(number - 1); }
+    const Line& line(int number) const { return *lines_.at(number - 1); }
     Shape& shape(int number) { return *shapes_.at(number - 1); }
+    const Shape& shape(int number) const { return *shapes_.at(number - 1); }
     const std::vector<Control*>& controls() const { return controls_; }  // in layout order
     Control& control(ControlKind kind, int number);
+    const Control& control(ControlKind kind, int number) const;
 
     const GameState& state() const { return state_; }
     GameState& state() { return state_; }
@@ -60,6 +66,15 @@ public:
     void Text4_KeyUp(int keyCode, int shift);
 
 private:
+    // The stacked fish (Image92 waiting, Image71 happy, Image93 sad) and faces (Image67
+    // neutral, Image68 smiling, Image69 sad): one shown, the others hidden, set in the order
+    // 71, 92, 93 and 67, 68, 69.
+    enum class Fish { Waiting, Happy, Sad };
+    enum class Face { Neutral, Smiling, Sad };
+    void showFish(Fish fish);
+    void showFace(Face face);
+    void hideHappyAndSadFish();  // Image71, then Image93
+
     void generateOperations();
     void openAnswerBox(const PlayerBinding& player);
     void showBalloon(const PlayerBinding& player, bool visible);

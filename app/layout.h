@@ -56,8 +56,7 @@ Rgb rgb(Paint paint);          // not for Transparent, None or SystemWindow
 
 // Rows of pictures that the game addresses by index, 1 to 20.
 inline constexpr int kRowLength = 20;
-enum class ConeRow { Green, Red, LightBlue };
-inline constexpr std::array<ConeRow, 3> kConeRows{ConeRow::Green, ConeRow::Red, ConeRow::LightBlue};
+enum class ConeRow { Green, Red, LightBlue };  // which player's is which: kPlayers
 
 constexpr int progressImageNumber(int element) {
     return element <= 3 ? 3 + element : element + 68;

@@ -4,9 +4,7 @@
 namespace brivolo {
 
 void Form1::Image70_Click() {
-    image(71).setVisible(false);
-    image(92).setVisible(true);
-    image(93).setVisible(false);
+    showFish(Fish::Waiting);
 
     image(89).setVisible(false);
     image(90).setVisible(true);
@@ -18,9 +16,7 @@ void Form1::Image70_Click() {
         state_.gelatiazzurri[i].setVisible(false);
     }
 
-    image(67).setVisible(true);
-    image(68).setVisible(false);
-    image(69).setVisible(false);
+    showFace(Face::Neutral);
 
     state_.turno = 0;
     state_.totoperazioni = 0;

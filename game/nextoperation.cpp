@@ -36,9 +36,7 @@ void Form1::openAnswerBox(const PlayerBinding& player) {
 void Form1::Image3_Click() {
     GameState& s = state_;
 
-    image(71).setVisible(false);
-    image(92).setVisible(true);
-    image(93).setVisible(false);
+    showFish(Fish::Waiting);
 
     showAllBalloonOutlines(true);
     for (int i = 1; i <= 4; ++i) {

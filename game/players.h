@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "app/layout.h"
 #include "gamestate.h"
 
 namespace brivolo {
@@ -9,8 +10,9 @@ namespace brivolo {
 // Each player colour binds one answer box, its balloon, one ice-cream counter and row,
 // and one score with its label. The rotation is the order of this table.
 struct PlayerBinding {
-    int turn;       // value of `turno` while this player answers (3 before it wraps to 0)
-    int answerBox;  // TextN
+    ConeRow coneRow;  // the pictures of iceCreamRow
+    int turn;         // value of `turno` while this player answers (3 before it wraps to 0)
+    int answerBox;    // TextN
     int balloonShape;
     std::array<int, 2> balloonLines;
     float GameState::*iceCreamCounter;
@@ -20,9 +22,26 @@ struct PlayerBinding {
 };
 
 inline constexpr std::array<PlayerBinding, 3> kPlayers{{
-    {1, 1, 2, {3, 4}, &GameState::gelatoverde, &GameState::gelativerdi, &GameState::numeroverdi, 5},
-    {2, 2, 3, {5, 6}, &GameState::gelatorosso, &GameState::gelatirossi, &GameState::numerorossi, 7},
-    {3,
+    {ConeRow::Green,
+     1,
+     1,
+     2,
+     {3, 4},
+     &GameState::gelatoverde,
+     &GameState::gelativerdi,
+     &GameState::numeroverdi,
+     5},
+    {ConeRow::Red,
+     2,
+     2,
+     3,
+     {5, 6},
+     &GameState::gelatorosso,
+     &GameState::gelatirossi,
+     &GameState::numerorossi,
+     7},
+    {ConeRow::LightBlue,
+     3,
      3,
      4,
      {7, 8},

@@ -5,7 +5,8 @@ namespace brivolo {
 
 namespace {
 
-void bindRow(ImageArray& row, Form1& form, int (*imageNumber)(int element)) {
+template <typename ImageNumber>
+void bindRow(ImageArray& row, Form1& form, ImageNumber imageNumber) {
     for (int i = 1; i <= kRowLength; ++i) {
         row.bind(i, form.image(imageNumber(i)));
     }
@@ -17,16 +18,15 @@ void bindRow(ImageArray& row, Form1& form, int (*imageNumber)(int element)) {
 }  // namespace
 
 void Form1::Form_Load() {
-    image(71).setVisible(false);
-    image(93).setVisible(false);
+    hideHappyAndSadFish();
     image(90).setVisible(false);
     image(91).setVisible(false);
 
     bindRow(state_.contaoperazioni, *this, [](int k) { return progressImageNumber(k); });
-    bindRow(state_.gelativerdi, *this, [](int k) { return coneImageNumber(ConeRow::Green, k); });
-    bindRow(state_.gelatirossi, *this, [](int k) { return coneImageNumber(ConeRow::Red, k); });
-    bindRow(state_.gelatiazzurri, *this,
-            [](int k) { return coneImageNumber(ConeRow::LightBlue, k); });
+    for (const PlayerBinding& player : kPlayers) {
+        bindRow(state_.*player.iceCreamRow, *this,
+                [&player](int k) { return coneImageNumber(player.coneRow, k); });
+    }
 
     showAllBalloonOutlines(false);
     label(4).setVisible(false);

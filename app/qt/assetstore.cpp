@@ -1,5 +1,6 @@
 #include "assetstore.h"
 
+#include <QDebug>
 #include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -41,6 +42,9 @@ QSvgRenderer& AssetStore::renderer(std::string_view drawing,
     QByteArray source;
     if (file.open(QIODevice::ReadOnly)) {
         source = file.readAll();
+    } else {
+        qWarning("brivolo: the picture %s cannot be read; it is left blank",
+                 qUtf8Printable(file.fileName()));
     }
     for (const ColourSwap& swap : swaps) {
         if (!swap.from.empty()) {
@@ -49,6 +53,10 @@ QSvgRenderer& AssetStore::renderer(std::string_view drawing,
         }
     }
     auto svg = std::make_shared<QSvgRenderer>(source);
+    if (!source.isEmpty() && !svg->isValid()) {
+        qWarning("brivolo: the picture %s is not a drawing; it is left blank",
+                 qUtf8Printable(file.fileName()));
+    }
     svg->setAspectRatioMode(Qt::IgnoreAspectRatio);
     return **renderers_.insert(key, svg);
 }

@@ -24,10 +24,6 @@ QFont gameFont(FontSize size) {
     return font;
 }
 
-}  // namespace brivolo
-
-namespace brivolo {
-
 int baselineCorrection(const QFont& font) {
     const int designed = static_cast<int>(font.pixelSize() * kFontAscent + 0.5);
     return std::max(0, designed - QFontMetrics(font).ascent());

@@ -157,7 +157,7 @@ private Q_SLOTS:
             h.answer(right);
             rightAnswers[(k - 1) % 3] += right ? 1 : 0;
             for (int p = 0; p < 3; ++p) {
-                QCOMPARE(h.visibleCones(kConeRows[p]), rightAnswers[p]);
+                QCOMPARE(h.visibleCones(kPlayers[p].coneRow), rightAnswers[p]);
                 QCOMPARE(h.form.label(kPlayers[p].scoreLabel).caption(),
                          std::to_string(rightAnswers[p]));
             }

@@ -135,7 +135,7 @@ private Q_SLOTS:
         finishWithScores(h, 7, 7, 6);
         const GameState& s = h.form.state();
         int cones = 0;
-        for (ConeRow row : kConeRows) cones += h.visibleCones(row);
+        for (const PlayerBinding& p : kPlayers) cones += h.visibleCones(p.coneRow);
         QCOMPARE(float(cones), s.numeroverdi + s.numerorossi + s.numeroazzurri);
     }
 

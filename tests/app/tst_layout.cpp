@@ -116,7 +116,7 @@ private Q_SLOTS:
     }
 
     void conesOverlapNeighboursAndRowsByOnePixel() {
-        for (ConeRow row : kConeRows) {
+        for (const ConeRow row : {ConeRow::Green, ConeRow::Red, ConeRow::LightBlue}) {
             for (int k = 1; k < kRowLength; ++k) {
                 const ControlLayout& left = image(coneImageNumber(row, k));
                 const ControlLayout& right = image(coneImageNumber(row, k + 1));

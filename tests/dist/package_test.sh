@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # CPack builds a .deb of the program that declares what it needs from Debian, and that
-# unpacked into a throw-away root holds the program and its desktop files.
+# unpacked into a throw-away root holds the program and its desktop files; lintian finds no fault.
 # Usage: package_test.sh BUILD_DIR APP_ID VERSION
 set -uo pipefail
 build="$1" id="$2" version="$3"
@@ -28,7 +28,7 @@ done
 if grep -q fonts-wine <<<"$depends"; then fail "Depends names fonts-wine: $depends"; fi
 
 contents="$(dpkg-deb -c "$deb")"
-for path in ./usr/bin/brivolo "./usr/share/applications/$id.desktop" \
+for path in ./usr/games/brivolo "./usr/share/applications/$id.desktop" \
     "./usr/share/metainfo/$id.metainfo.xml" "./usr/share/icons/hicolor/scalable/apps/$id.svg" \
     "./usr/share/icons/hicolor/48x48/apps/$id.png"; do
     grep -q " $path\$" <<<"$contents" || fail "the package lacks $path"
@@ -36,10 +36,13 @@ done
 
 dpkg-deb -x "$deb" "$work/root" || fail "the package does not unpack"
 check_installed_tree "$work/root" /usr "$id" "$version"
-missing="$(ldd "$work/root/usr/bin/brivolo" | grep 'not found')"
+missing="$(ldd "$work/root/usr/games/brivolo" | grep 'not found')"
 [ -z "$missing" ] || fail "the packaged program misses libraries: $missing"
 # Stripped: the debugging information of the build stays out of the package.
-file "$work/root/usr/bin/brivolo" | grep -q ', stripped' || fail "the packaged program is not stripped"
+file "$work/root/usr/games/brivolo" | grep -q ', stripped' || fail "the packaged program is not stripped"
+
+# Debian's own checks of a package: no error, no warning.
+report="$(lintian --fail-on error,warning "$deb" 2>&1)" || fail "lintian reports: $report"
 
 [ "$failures" -eq 0 ] || { echo "$failures failed" >&2; exit 1; }
 echo PASS

@@ -151,7 +151,7 @@ private Q_SLOTS:
         QVERIFY(!f.image(71).visible() && f.image(92).visible() && !f.image(93).visible());
         QVERIFY(!f.image(89).visible() && f.image(90).visible());
         QCOMPARE(h.visibleProgressMarkers(), 0);
-        for (ConeRow row : kConeRows) QCOMPARE(h.visibleCones(row), 0);
+        for (const PlayerBinding& p : kPlayers) QCOMPARE(h.visibleCones(p.coneRow), 0);
         QVERIFY(f.image(67).visible() && !f.image(68).visible() && !f.image(69).visible());
         QVERIFY(!f.image(70).enabled() && f.image(3).enabled());
         for (float counter : {s.turno, s.totoperazioni, s.gelatoverde, s.gelatorosso,

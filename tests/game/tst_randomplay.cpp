@@ -61,7 +61,7 @@ public:
             return "more than one marker";
         const float scores[3] = {s.numeroverdi, s.numerorossi, s.numeroazzurri};
         for (int p = 0; p < 3; ++p) {
-            if (float(h.visibleCones(kConeRows[p])) != scores[p])
+            if (float(h.visibleCones(kPlayers[p].coneRow)) != scores[p])
                 return "cones and score";
         }
         for (int n = 1; n <= 4; ++n) {

@@ -31,8 +31,8 @@ private Q_SLOTS:
                                         &f.label(4)};
         for (int k = 1; k <= kRowLength; ++k) {
             hidden.insert(&f.image(progressImageNumber(k)));
-            for (ConeRow row : kConeRows) {
-                hidden.insert(&f.image(coneImageNumber(row, k)));
+            for (const PlayerBinding& p : kPlayers) {
+                hidden.insert(&f.image(coneImageNumber(p.coneRow, k)));
             }
         }
         for (int i = 1; i <= 8; ++i) hidden.insert(&f.line(i));

@@ -82,7 +82,7 @@ private:
             const float counter = s.*player.iceCreamCounter;
             int cones = 0;
             for (int k = 1; k <= kRowLength; ++k) {
-                cones += form_.image(coneImageNumber(kConeRows[p], k)).visible() ? 1 : 0;
+                cones += form_.image(coneImageNumber(player.coneRow, k)).visible() ? 1 : 0;
             }
             if (!isWhole(counter, 0, kRowLength) || !isWhole(score, 0, kRowLength)) {
                 fail(QStringLiteral("player %1: counter %2, score %3 out of range")

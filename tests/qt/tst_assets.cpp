@@ -1,5 +1,6 @@
 // The pictures: sizes, transparency, and the families drawn from one source.
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTest>
 
 #include "support/windowfixture.h"
@@ -152,6 +153,19 @@ private Q_SLOTS:
         QVERIFY(last > 24);
         const QCursor cursor = store.handCursor(2.0);
         QCOMPARE(cursor.hotSpot(), QPoint(kHandPointer.hotspotX, kHandPointer.hotspotY));
+    }
+
+    void aPictureThatCannotBeReadIsReportedAndLeftBlank() {
+        AssetStore store;
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("missing\\.svg cannot be read")));
+        const QImage blank = store.renderDrawing("missing.svg", QSize(8, 8));
+        QCOMPARE(blank.size(), QSize(8, 8));
+        for (int y = 0; y < blank.height(); ++y) {
+            for (int x = 0; x < blank.width(); ++x) {
+                QCOMPARE(qAlpha(blank.pixel(x, y)), 0);
+            }
+        }
     }
 
     void picturesAreRenderedOncePerSize() {
