@@ -1,94 +1,10 @@
 #include "assetstore.h"
 
-#include <QDebug>
-#include <QFile>
-#include <QPainter>
-#include <QSvgRenderer>
 #include <cmath>
 
 namespace brivolo {
 
-namespace {
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString swapsKey(const std::array<ColourSwap, 3>& swaps) {
-    QString key;
-    for (const ColourSwap& swap : swaps) {
-        key += toQString(swap.from) + u'>' + toQString(swap.to) + u';';
-    }
-    return key;
-}
-
-}  // namespace
-
-AssetStore::AssetStore() = default;
-AssetStore::~AssetStore() = default;
-
-QString AssetStore::resourcePath(std::string_view drawing) {
-    return QStringLiteral(":/assets/") + toQString(drawing);
-}
-
-QSvgRenderer& AssetStore::renderer(std::string_view drawing,
-                                   const std::array<ColourSwap, 3>& swaps) {
-    const QString key = toQString(drawing) + u'|' + swapsKey(swaps);
-    auto found = renderers_.find(key);
-    if (found != renderers_.end()) {
-        return **found;
-    }
-    QFile file(resourcePath(drawing));
-    QByteArray source;
-    if (file.open(QIODevice::ReadOnly)) {
-        source = file.readAll();
-    } else {
-        qWarning("brivolo: the picture %s cannot be read; it is left blank",
-                 qUtf8Printable(file.fileName()));
-    }
-    for (const ColourSwap& swap : swaps) {
-        if (!swap.from.empty()) {
-            source.replace(QByteArray(swap.from.data(), qsizetype(swap.from.size())),
-                           QByteArray(swap.to.data(), qsizetype(swap.to.size())));
-        }
-    }
-    auto svg = std::make_shared<QSvgRenderer>(source);
-    if (!source.isEmpty() && !svg->isValid()) {
-        qWarning("brivolo: the picture %s is not a drawing; it is left blank",
-                 qUtf8Printable(file.fileName()));
-    }
-    svg->setAspectRatioMode(Qt::IgnoreAspectRatio);
-    return **renderers_.insert(key, svg);
-}
-
-QImage AssetStore::render(Asset asset, QSize deviceSize) {
-    const PictureDescription& picture = pictureDescription(asset);
-    QImage out(deviceSize, QImage::Format_ARGB32_Premultiplied);
-    out.fill(Qt::transparent);
-    if (deviceSize.isEmpty()) {
-        return out;
-    }
-    QPainter painter(&out);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    // A cut picture shows the top of its drawing: the drawing keeps its own proportions
-    // and whatever lies below the cut is not drawn.
-    const qreal rowScale = qreal(deviceSize.height()) / picture.height;
-    const qreal drawingHeight =
-        picture.drawingHeight > 0 ? picture.drawingHeight * rowScale : deviceSize.height();
-    const QRectF target(0, 0, deviceSize.width(), drawingHeight);
-    renderer(picture.drawing, picture.swaps).render(&painter, target);
-    if (!picture.overlay.empty()) {
-        renderer(picture.overlay, {}).render(&painter, target);
-    }
-    if (picture.lastDrawnRow >= 0) {
-        const int keptRows = int(std::lround((picture.lastDrawnRow + 1) * rowScale));
-        painter.setCompositionMode(QPainter::CompositionMode_Clear);
-        painter.fillRect(QRect(0, keptRows, deviceSize.width(), deviceSize.height()),
-                         Qt::transparent);
-    }
-    return out;
-}
+AssetStore::AssetStore(const PicturePack& prerendered) : prerendered_(prerendered) {}
 
 QImage AssetStore::image(Asset asset, qreal scale) {
     const PictureDescription& picture = pictureDescription(asset);
@@ -96,28 +12,51 @@ QImage AssetStore::image(Asset asset, qreal scale) {
                                int(std::lround(picture.height * scale))));
 }
 
+QSize AssetStore::deviceSize(QSize logicalSize, qreal devicePixelRatio) {
+    return QSize(int(std::ceil(logicalSize.width() * devicePixelRatio - 0.01)),
+                 int(std::ceil(logicalSize.height() * devicePixelRatio - 0.01)));
+}
+
+QString AssetStore::key(Asset asset, QSize deviceSize) {
+    return QStringLiteral("%1/%2x%3")
+        .arg(int(asset))
+        .arg(deviceSize.width())
+        .arg(deviceSize.height());
+}
+
+void AssetStore::prepare(Asset asset, QSize logicalSize, qreal devicePixelRatio) {
+    const QSize size = deviceSize(logicalSize, devicePixelRatio);
+    const QString name = key(asset, size);
+    if (pixmaps_.contains(name) || unpacking_.contains(name)) {
+        return;
+    }
+    // Only the unpacking runs there: a QImage may be made on any thread, a QPixmap may not.
+    unpacking_.insert(name, std::async(std::launch::async, [&pack = prerendered_, asset, size] {
+                                return pack.image(pictureDescription(asset).name, size);
+                            }).share());
+}
+
 QPixmap AssetStore::pixmap(Asset asset, QSize logicalSize, qreal devicePixelRatio) {
-    const QSize deviceSize(int(std::ceil(logicalSize.width() * devicePixelRatio - 0.01)),
-                           int(std::ceil(logicalSize.height() * devicePixelRatio - 0.01)));
-    const QString key =
-        QStringLiteral("%1/%2x%3").arg(int(asset)).arg(deviceSize.width()).arg(deviceSize.height());
-    auto found = pixmaps_.find(key);
+    const QSize size = deviceSize(logicalSize, devicePixelRatio);
+    const QString name = key(asset, size);
+    auto found = pixmaps_.find(name);
     if (found != pixmaps_.end()) {
         return *found;
     }
-    QPixmap pixmap = QPixmap::fromImage(render(asset, deviceSize));
+    QImage image;
+    if (auto unpacking = unpacking_.find(name); unpacking != unpacking_.end()) {
+        image = unpacking->get();
+        unpacking_.erase(unpacking);
+    } else {
+        image = prerendered_.image(pictureDescription(asset).name, size);
+    }
+    if (image.isNull()) {
+        image = render(asset, size);
+    }
+    QPixmap pixmap = QPixmap::fromImage(std::move(image));
     pixmap.setDevicePixelRatio(devicePixelRatio);
-    pixmaps_.insert(key, pixmap);
+    pixmaps_.insert(name, pixmap);
     return pixmap;
-}
-
-QImage AssetStore::renderDrawing(std::string_view drawing, QSize deviceSize) {
-    QImage out(deviceSize, QImage::Format_ARGB32_Premultiplied);
-    out.fill(Qt::transparent);
-    QPainter painter(&out);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer(drawing, {}).render(&painter, QRectF(QPointF(0, 0), QSizeF(deviceSize)));
-    return out;
 }
 
 QCursor AssetStore::handCursor(qreal devicePixelRatio) {
@@ -126,10 +65,26 @@ QCursor AssetStore::handCursor(qreal devicePixelRatio) {
     }
     const QSize size(int(std::lround(kHandPointer.width * devicePixelRatio)),
                      int(std::lround(kHandPointer.height * devicePixelRatio)));
-    QPixmap pixmap = QPixmap::fromImage(renderDrawing(kHandPointer.drawing, size));
+    QImage image = prerendered_.image(kHandPointer.drawing, size);
+    if (image.isNull()) {
+        image = renderDrawing(kHandPointer.drawing, size);
+    }
+    QPixmap pixmap = QPixmap::fromImage(std::move(image));
     pixmap.setDevicePixelRatio(devicePixelRatio);
     return *cursors_.insert(devicePixelRatio,
                             QCursor(pixmap, kHandPointer.hotspotX, kHandPointer.hotspotY));
+}
+
+QIcon AssetStore::programIcon() {
+    QIcon icon;
+    for (const int side : kProgramIconSides) {
+        const QImage image = prerendered_.image(kProgramIcon, QSize(side, side));
+        if (image.isNull()) {
+            return QIcon(resourcePath(kProgramIcon));
+        }
+        icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
 }
 
 }  // namespace brivolo

@@ -2,41 +2,52 @@
 
 #include <QCursor>
 #include <QHash>
+#include <QIcon>
 #include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
-#include <memory>
+#include <future>
 
 #include "app/assets.h"
-
-class QSvgRenderer;
+#include "picturepack.h"
+#include "vectorpictures.h"
 
 namespace brivolo {
 
-// Renders the window's pictures from their SVG drawings, built into the program, at the size
-// they are shown and the screen's device pixel ratio; each is rendered once per size.
+// The window's pictures at the size they are shown and the screen's device pixel ratio, each
+// made once per size. The sizes that ratios 1 and 2 need were rendered from the SVG drawings
+// when the program was built and are unpacked; any other size is rendered from the drawings.
 class AssetStore {
 public:
-    AssetStore();
-    ~AssetStore();
+    explicit AssetStore(const PicturePack& prerendered = PicturePack::builtIn());
     AssetStore(const AssetStore&) = delete;
     AssetStore& operator=(const AssetStore&) = delete;
 
     // The picture stretched to `logicalSize` (width and height independently).
     QPixmap pixmap(Asset asset, QSize logicalSize, qreal devicePixelRatio);
-    // The picture at its own pixel size times `scale`, premultiplied ARGB.
+    // Starts unpacking, on another thread, a picture that pixmap() is about to be asked for.
+    void prepare(Asset asset, QSize logicalSize, qreal devicePixelRatio);
+    // The picture at its own pixel size times `scale`, premultiplied ARGB, from the drawing.
     QImage image(Asset asset, qreal scale = 1.0);
-    QImage render(Asset asset, QSize deviceSize);
+    QImage render(Asset asset, QSize deviceSize) { return drawings_.render(asset, deviceSize); }
 
     QCursor handCursor(qreal devicePixelRatio);
-    QImage renderDrawing(std::string_view drawing, QSize deviceSize);
-    static QString resourcePath(std::string_view drawing);
+    QIcon programIcon();
+    QImage renderDrawing(std::string_view drawing, QSize deviceSize) {
+        return drawings_.renderDrawing(drawing, deviceSize);
+    }
+    static QString resourcePath(std::string_view drawing) {
+        return VectorPictures::resourcePath(drawing);
+    }
 
 private:
-    QSvgRenderer& renderer(std::string_view drawing, const std::array<ColourSwap, 3>& swaps);
+    static QSize deviceSize(QSize logicalSize, qreal devicePixelRatio);
+    static QString key(Asset asset, QSize deviceSize);
 
-    QHash<QString, std::shared_ptr<QSvgRenderer>> renderers_;
+    const PicturePack& prerendered_;
+    QHash<QString, std::shared_future<QImage>> unpacking_;
+    VectorPictures drawings_;
     QHash<QString, QPixmap> pixmaps_;
     QHash<qreal, QCursor> cursors_;
 };

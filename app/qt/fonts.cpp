@@ -4,13 +4,30 @@
 #include <QFontMetrics>
 #include <QStringList>
 #include <algorithm>
+#if BRIVOLO_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
 
 namespace brivolo {
 
+std::future<void> readFontConfiguration() {
+#if BRIVOLO_FONTCONFIG
+    // Loading the configuration is fontconfig's own first step for the toolkit's font
+    // database; once it is loaded, the toolkit's call finds it and returns at once.
+    return std::async(std::launch::async, [] { FcInit(); });
+#else
+    return std::async(std::launch::deferred, [] {});
+#endif
+}
+
+std::future<void> listInstalledFonts() {
+    return std::async(std::launch::async, [] { QFontDatabase::families(); });
+}
+
+// Added whether or not Tahoma is installed: asking would make fontconfig list every installed
+// font first, and the face is the same Tahoma Bold either way.
 void loadGameFonts() {
-    if (!QFontDatabase::families().contains(QStringLiteral("Tahoma"))) {
-        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/tahomabd.ttf"));
-    }
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/tahomabd.ttf"));
 }
 
 QFont gameFont(FontSize size) {

@@ -1,12 +1,23 @@
 #pragma once
 
 #include <QFont>
+#include <future>
 
 #include "app/layout.h"
 
 namespace brivolo {
 
-// Makes the built-in Tahoma-compatible bold face available where Tahoma is not installed.
+// Starts reading the system's font configuration on a second thread, so that it overlaps the
+// start of the toolkit, which does not use fonts. Wait for it before the first font is used.
+std::future<void> readFontConfiguration();
+
+// Has the toolkit list the installed fonts, which it does once before the first font is used,
+// on a second thread while the program goes on with what needs no font. Call it after
+// loadGameFonts() (adding a face empties the list) and wait for it before any font is used.
+std::future<void> listInstalledFonts();
+
+// Makes the built-in Tahoma-compatible bold face available, so that the window looks the same
+// whether or not Tahoma is installed.
 void loadGameFonts();
 
 // Tahoma Bold at the layout's size, in pixels as designed at 96 dpi, whatever the screen's dpi.

@@ -63,6 +63,9 @@ FormWindow::FormWindow(RandomSource& random, AssetStore& assets)
     setFixedSize(kClientWidth, kClientHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(toQString(kCaption));
+    // The controls are created with the window's font before they get their own: one of the
+    // game's faces, so that no other face is loaded for nothing.
+    setFont(gameFont(FontSize::Medium));
 
     // Lower rank in front: create from the back, each new sibling lies over the earlier ones.
     std::vector<Control*> byRank = form_.controls();
@@ -195,16 +198,35 @@ void FormWindow::scheduleSpokenTexts() {
         Qt::QueuedConnection);
 }
 
+QPixmap FormWindow::background(AssetStore& assets, qreal devicePixelRatio) {
+    const PictureDescription& background = pictureDescription(Asset::BeachBackground);
+    return assets.pixmap(Asset::BeachBackground, QSize(background.width, background.height),
+                         devicePixelRatio);
+}
+
+void FormWindow::prepareBackground(AssetStore& assets, qreal devicePixelRatio) {
+    const PictureDescription& background = pictureDescription(Asset::BeachBackground);
+    assets.prepare(Asset::BeachBackground, QSize(background.width, background.height),
+                   devicePixelRatio);
+}
+
+// The pictures on show are unpacked on other threads while the window system maps the window.
+void FormWindow::showEvent(QShowEvent* event) {
+    for (auto shown = widgets_.cbegin(); shown != widgets_.cend(); ++shown) {
+        const Control& control = *shown.key();
+        if (control.kind() == ControlKind::Picture && control.visible()) {
+            assets_.prepare(control.layout().asset, shown.value()->size(), devicePixelRatioF());
+        }
+    }
+    QWidget::showEvent(event);
+}
+
 void FormWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(
         rect(), QColor(kWindowBackground.red, kWindowBackground.green, kWindowBackground.blue));
-    const PictureDescription& background = pictureDescription(Asset::BeachBackground);
     // Drawn at its own size from the origin: the client area crops it, nothing scales it.
-    painter.drawPixmap(
-        0, 0,
-        assets_.pixmap(Asset::BeachBackground, QSize(background.width, background.height),
-                       devicePixelRatioF()));
+    painter.drawPixmap(0, 0, background(assets_, devicePixelRatioF()));
 }
 
 void FormWindow::queueTab() {

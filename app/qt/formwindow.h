@@ -20,6 +20,9 @@ public:
     FormWindow(RandomSource& random, AssetStore& assets);
     ~FormWindow() override;
 
+    // Starts making the background picture on another thread, ahead of the window.
+    static void prepareBackground(AssetStore& assets, qreal devicePixelRatio);
+
     Form1& form() { return form_; }
     const Form1& form() const { return form_; }
     QWidget* widgetFor(const Control& control) const { return widgets_.value(&control); }
@@ -32,9 +35,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QWidget* createWidget(Control& control);
+    static QPixmap background(AssetStore& assets, qreal devicePixelRatio);
     // The texts a screen reader speaks follow the controls once a handler has finished,
     // not after each of the many properties it sets.
     void scheduleSpokenTexts();

@@ -8,19 +8,24 @@
 #include "toolkittranslation.h"
 
 int main(int argc, char* argv[]) {
+    std::future<void> fontConfiguration = brivolo::readFontConfiguration();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("brivolo"));
     QApplication::setApplicationVersion(QStringLiteral(BRIVOLO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(BRIVOLO_APP_ID));
     // A steady caret: nothing in the program ticks while the children think.
     QApplication::setCursorFlashTime(0);
-    brivolo::installToolkitTranslation(app);
+    fontConfiguration.wait();
     brivolo::loadGameFonts();
+    std::future<void> installedFonts = brivolo::listInstalledFonts();
+    brivolo::installToolkitTranslation(app);
 
     brivolo::AssetStore assets;
-    QApplication::setWindowIcon(QIcon(brivolo::AssetStore::resourcePath(brivolo::kProgramIcon)));
+    QApplication::setWindowIcon(assets.programIcon());
+    brivolo::FormWindow::prepareBackground(assets, app.devicePixelRatio());
 
     brivolo::TimeSeededRandom random;
+    installedFonts.wait();
     brivolo::FormWindow window(random, assets);
     window.form().load();
     window.show();

@@ -3,6 +3,10 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <algorithm>
+
+#include "app/qt/picturepack.h"
+#include "app/qt/vectorpictures.h"
 #include "support/windowfixture.h"
 
 using namespace brivolo;
@@ -175,6 +179,64 @@ private Q_SLOTS:
         QCOMPARE(first.cacheKey(), again.cacheKey());
         QCOMPARE(first.size(), QSize(34, 66));
         QCOMPARE(first.deviceIndependentSize(), QSizeF(17, 33));
+        // Unpacked ahead on another thread, at a ratio from the pack and at one drawn anew.
+        for (const qreal ratio : {1.0, 1.5}) {
+            AssetStore ahead;
+            ahead.prepare(Asset::Uncle, QSize(215, 308), ratio);
+            QCOMPARE(ahead.pixmap(Asset::Uncle, QSize(215, 308), ratio).toImage(),
+                     store.pixmap(Asset::Uncle, QSize(215, 308), ratio).toImage());
+        }
+    }
+
+    // The sizes screens of ratio 1 and 2 need were rendered when the program was built: each
+    // is exactly what the drawing renders at that size, and none is missing.
+    void prerenderedPicturesAreTheirDrawings() {
+        const PicturePack& pack = PicturePack::builtIn();
+        VectorPictures drawings;
+        for (const PicturePack::Entry& entry : pack.entries()) {
+            const std::string name = entry.name.toStdString();
+            const auto picture =
+                std::find_if(kAssets.begin(), kAssets.end(),
+                             [&](const PictureDescription& s) { return s.name == name; });
+            const QImage drawn = picture != kAssets.end()
+                                     ? drawings.render(picture->asset, entry.size)
+                                     : drawings.renderDrawing(name, entry.size);
+            QVERIFY2(pack.image(name, entry.size) == drawn, name.c_str());
+        }
+        const PictureDescription& background = pictureDescription(Asset::BeachBackground);
+        for (const int scale : {1, 2}) {
+            QVERIFY(!pack.image(background.name, QSize(800, 600) * scale).isNull());
+            QVERIFY(!pack.image(kHandPointer.drawing, QSize(32, 32) * scale).isNull());
+            for (const ControlLayout& control : layout()) {
+                if (control.kind == ControlKind::Picture) {
+                    const QSize size = QSize(control.rect.width, control.rect.height) * scale;
+                    QVERIFY2(!pack.image(pictureDescription(control.asset).name, size).isNull(),
+                             pictureDescription(control.asset).name.data());
+                }
+            }
+        }
+    }
+
+    void aPackGivesBackWhatWasPutIn() {
+        QImage runs(40, 30, QImage::Format_ARGB32_Premultiplied);
+        runs.fill(qRgba(0, 0, 128, 128));
+        QImage noise(7, 5, QImage::Format_ARGB32_Premultiplied);
+        for (int y = 0; y < noise.height(); ++y) {
+            for (int x = 0; x < noise.width(); ++x) {
+                noise.setPixel(x, y, qRgba(x * 30, y * 40, (x * y) % 7, 255));
+            }
+        }
+        runs.setPixel(3, 4, qRgba(255, 0, 0, 255));
+        QByteArray data;
+        PicturePack::append(data, "runs", runs);
+        PicturePack::append(data, "noise-picture", noise);
+        const PicturePack pack(data);
+        QCOMPARE(pack.image("runs", runs.size()), runs);
+        QCOMPARE(pack.image("noise-picture", noise.size()), noise);
+        QVERIFY(pack.image("runs", QSize(30, 40)).isNull());
+        QVERIFY(pack.image("noise", noise.size()).isNull());
+        QVERIFY(
+            PicturePack(data.left(data.size() - 4)).image("noise-picture", noise.size()).isNull());
     }
 };
 
