@@ -1,7 +1,6 @@
 #include "layout.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <stdexcept>
 
 #include "form1.h"
@@ -47,8 +46,9 @@ constexpr ControlLayout textBox(int number, int rank, Rect rect, FontSize font, 
 }
 
 constexpr ControlLayout line(int number, int rank, Point from, Point to) {
-    const Rect box{std::min(from.x, to.x), std::min(from.y, to.y), std::abs(to.x - from.x),
-                   std::abs(to.y - from.y)};
+    const Rect box{std::min(from.x, to.x), std::min(from.y, to.y),
+                   std::max(from.x, to.x) - std::min(from.x, to.x),
+                   std::max(from.y, to.y) - std::min(from.y, to.y)};
     return {.kind = ControlKind::Line,
             .number = number,
             .stackRank = rank,

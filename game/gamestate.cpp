@@ -1,7 +1,8 @@
 #include "gamestate.h"
 
-#include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 namespace brivolo {
 
@@ -19,9 +20,24 @@ long roundHalfEven(double value) {
 }
 
 std::string textForm(float number) {
+    // Every whole number up to 2^24 is exact in a float, and its digits are its shortest form.
+    constexpr float kExactWholes = 16777216.0f;
+    if (number == std::trunc(number) && std::fabs(number) <= kExactWholes) {
+        const long whole = std::lround(number);
+        std::string text = std::to_string(whole);
+        if (whole == 0 && std::signbit(number)) {
+            text.insert(0, "-");
+        }
+        return text;
+    }
+    // Otherwise the fewest significant digits that read back as the same float.
     char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, number);
-    return std::string(buffer, result.ptr);
+    for (int digits = 1;; ++digits) {
+        std::snprintf(buffer, sizeof buffer, "%.*g", digits, static_cast<double>(number));
+        if (digits >= 9 || std::strtof(buffer, nullptr) == number) {
+            return buffer;
+        }
+    }
 }
 
 Picture& ImageArray::operator[](double index) const {

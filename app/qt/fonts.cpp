@@ -42,8 +42,7 @@ QFont gameFont(FontSize size) {
 }
 
 int baselineCorrection(const QFont& font) {
-    constexpr double kTahomaAscent = 2049.0 / 2048.0;  // of the em
-    const int designed = static_cast<int>(font.pixelSize() * kTahomaAscent + 0.5);
+    const int designed = static_cast<int>(font.pixelSize() * kFontAscent + 0.5);
     return std::max(0, designed - QFontMetrics(font).ascent());
 }
 

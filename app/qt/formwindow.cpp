@@ -7,6 +7,7 @@
 
 #include "accessibility.h"
 #include "app/form1.h"
+#include "app/spokentext.h"
 #include "assetstore.h"
 #include "fonts.h"
 #include "picturewidget.h"
@@ -24,31 +25,6 @@ QColor toColor(Paint paint) {
 
 QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString describe(const Control& control) {
-    switch (control.kind()) {
-        case ControlKind::Picture:
-            return toQString(pictureDescription(control.layout().asset).description);
-        case ControlKind::TextBox:
-            switch (control.number()) {
-                case 1:
-                    return QStringLiteral("Risposta del nipotino verde");
-                case 2:
-                    return QStringLiteral("Risposta del nipotino rosso");
-                case 3:
-                    return QStringLiteral("Risposta del nipotino azzurro");
-                default:
-                    return QStringLiteral("Totale dei punti");
-            }
-        case ControlKind::Line:
-            return QStringLiteral("Punta del fumetto");
-        case ControlKind::Shape:
-            return QStringLiteral("Fumetto");
-        case ControlKind::Label:
-            break;
-    }
-    return {};
 }
 
 }  // namespace
@@ -154,7 +130,7 @@ QWidget* FormWindow::createWidget(Control& control) {
     }
     widget->setObjectName(QString::fromStdString(control.name()));
     widget->setToolTip(toQString(entry.tooltip));
-    widget->setAccessibleName(describe(control));
+    widget->setAccessibleName(QString::fromStdString(fixedName(control)));
     widget->setVisible(control.visible());
     widget->setEnabled(control.enabled());
     return widget;

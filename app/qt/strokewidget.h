@@ -13,7 +13,6 @@ public:
     StrokeWidget(const ControlLayout& entry, QWidget* parent);
 
     static QRect geometryFor(const ControlLayout& entry);
-    static constexpr int kCornerRadius = 14;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

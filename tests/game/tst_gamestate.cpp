@@ -68,6 +68,13 @@ private Q_SLOTS:
         QCOMPARE(textForm(10.0f), std::string("10"));
         QCOMPARE(textForm(20.0f), std::string("20"));
         QCOMPARE(textForm(-0.0f).find(' '), std::string::npos);
+        QCOMPARE(textForm(-3.0f), std::string("-3"));
+        QCOMPARE(textForm(16777216.0f), std::string("16777216"));
+        // Not whole: the fewest digits that read back as the same float.
+        QCOMPARE(textForm(0.5f), std::string("0.5"));
+        QCOMPARE(textForm(0.1f), std::string("0.1"));
+        QCOMPARE(textForm(1.0f / 3.0f), std::string("0.33333334"));
+        QCOMPARE(textForm(1e20f), std::string("1e+20"));
     }
 
     void variantsAreEmptyUntilSet() {
