@@ -24,11 +24,10 @@ std::string textForm(float number) {
     constexpr float kExactWholes = 16777216.0f;
     if (number == std::trunc(number) && std::fabs(number) <= kExactWholes) {
         const long whole = std::lround(number);
-        std::string text = std::to_string(whole);
         if (whole == 0 && std::signbit(number)) {
-            text.insert(0, "-");
+            return "-0";
         }
-        return text;
+        return std::to_string(whole);
     }
     // Otherwise the fewest significant digits that read back as the same float.
     char buffer[32];

@@ -116,7 +116,8 @@ void RandomEventsTest::invariantsHoldAfterEveryEvent() {
         gamesStarted += (w.form().state().totoperazioni == 1 && operationsBefore != 1) ? 1 : 0;
     }
     qInfo("%ld events in %.1f s: %ld games started, %ld finished, %d windows opened", events,
-          clock.elapsed() / 1000.0, gamesStarted, gamesFinished, w.windowsOpened());
+          static_cast<double>(clock.elapsed()) / 1000.0, gamesStarted, gamesFinished,
+          w.windowsOpened());
     // The sensible moves must carry games through; otherwise the random part never reaches
     // the final box or the later operations.
     QVERIFY2(gamesFinished * 400 >= events,

@@ -89,7 +89,7 @@ void SoakTest::wholeGamesKeepMemoryFlat() {
     qInfo(
         "%ld games in %.1f s; resident memory after game %ld: %ld KiB, at the end: %ld KiB, "
         "highest in between: %ld KiB",
-        games, clock.elapsed() / 1000.0, warmUp, startKiB, endKiB, peakKiB);
+        games, static_cast<double>(clock.elapsed()) / 1000.0, warmUp, startKiB, endKiB, peakKiB);
     QVERIFY(startKiB > 0);
     // A leak of a hundred bytes a game would add about 1 MiB over 9,000 games.
     QVERIFY2(peakKiB - startKiB <= 512,
