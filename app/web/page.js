@@ -289,8 +289,10 @@ var Page = (function () {
         return element.tagName === "IMG" && !element.hidden;
       });
       shown.forEach(function (picture) { if (unloaded.has(picture)) load(picture); });
+      // The stage's face itself, rather than document.fonts.ready, which waits for a rendering.
+      var look = getComputedStyle(stage);
       Promise.all(shown.map(function (picture) { return picture.decode(); }).concat(
-          [document.fonts.ready])).then(function () {
+          [document.fonts.load(look.fontWeight + " 1em " + look.fontFamily)])).then(function () {
         // A face whose ascent is smaller than designed would set the labels too high.
         var measure = document.createElement("canvas").getContext("2d");
         elements.forEach(function (label) {
