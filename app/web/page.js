@@ -14,6 +14,9 @@ var Page = (function () {
   var said = document.getElementById("said");
   var elements = [];  // by the control's place in the program's layout
   var pictures = [];  // picture documents by asset
+  // Hidden pictures whose document is not given to them yet: until the first frame is ready,
+  // a picture is loaded only when it shows, so that hidden ones do not hold up the first frame.
+  var unloaded = new Map();
   var committed = [];  // what each box holds as far as the program knows
   var boxes = [];
   var hand = "";
@@ -33,6 +36,11 @@ var Page = (function () {
     elements[index] = element;
     stage.appendChild(element);
     return element;
+  }
+
+  function load(picture) {
+    picture.src = unloaded.get(picture);
+    unloaded.delete(picture);
   }
 
   function fit() {
@@ -172,7 +180,7 @@ var Page = (function () {
     picture: function (index, name, z, rect, asset, svg, tooltip, spoken, button, handCursor) {
       if (svg) pictures[asset] = svgUrl(svg);
       var picture = place(document.createElement("img"), index, name, z, rect);
-      picture.src = pictures[asset];
+      unloaded.set(picture, pictures[asset]);
       picture.alt = spoken;
       picture.draggable = false;
       if (tooltip) picture.title = tooltip;
@@ -216,7 +224,11 @@ var Page = (function () {
       stroke.setAttribute("aria-label", spoken);
       stroke.style.backgroundImage = "url(\"" + svgUrl(svg) + "\")";
     },
-    visible: function (index, visible) { elements[index].hidden = !visible; },
+    visible: function (index, visible) {
+      var element = elements[index];
+      element.hidden = !visible;
+      if (visible && unloaded.has(element)) load(element);
+    },
     enabled: function (index, enabled) {
       var element = elements[index];
       if (element.tagName === "INPUT") element.disabled = !enabled;
@@ -276,8 +288,11 @@ var Page = (function () {
       var shown = elements.filter(function (element) {
         return element.tagName === "IMG" && !element.hidden;
       });
+      shown.forEach(function (picture) { if (unloaded.has(picture)) load(picture); });
+      // The stage's face itself, rather than document.fonts.ready, which waits for a rendering.
+      var look = getComputedStyle(stage);
       Promise.all(shown.map(function (picture) { return picture.decode(); }).concat(
-          [document.fonts.ready])).then(function () {
+          [document.fonts.load(look.fontWeight + " 1em " + look.fontFamily)])).then(function () {
         // A face whose ascent is smaller than designed would set the labels too high.
         var measure = document.createElement("canvas").getContext("2d");
         elements.forEach(function (label) {
@@ -289,6 +304,10 @@ var Page = (function () {
           label.style.paddingTop = Math.max(0, Math.round(pixels * ascent) - actual) + "px";
         });
         if (!ended) root.dataset.state = "ready";
+        // The rest once the first frame is out, so that they are ready before they are shown.
+        requestAnimationFrame(function () {
+          setTimeout(function () { unloaded.forEach(function (url, picture) { load(picture); }); });
+        });
       });
     },
   };
