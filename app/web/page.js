@@ -244,6 +244,10 @@ var Page = (function () {
         element.textContent = text;
       }
     },
+    behind: function (index, behind) {
+      if (behind) elements[index].setAttribute("aria-hidden", "true");
+      else elements[index].removeAttribute("aria-hidden");
+    },
     spoken: function (index, name, description) {
       var element = elements[index];
       if (element.tagName === "DIV" && element.className === "label") {

@@ -9,6 +9,7 @@
 #include "app/form1.h"
 #include "app/picturesvg.h"
 #include "app/spokentext.h"
+#include "app/stacking.h"
 #include "drawings.h"
 
 // The page's side of each call is in page.js; strings travel as NUL-terminated UTF-8.
@@ -47,6 +48,7 @@ EM_JS(void, pageText, (int index, const char* text), { Page.text(index, utf8(tex
 EM_JS(void, pageSpoken, (int index, const char* name, const char* description), {
     Page.spoken(index, utf8(name), utf8(description));
 });
+EM_JS(void, pageBehind, (int index, int behind), { Page.behind(index, behind); });
 EM_JS(void, pageQueueTab, (), { Page.queueTab(); });
 EM_JS(void, pageEnd, (const char* message), { Page.end(utf8(message)); });
 EM_JS(void, pageReady, (), { Page.ready(); });
@@ -130,6 +132,7 @@ void WebPage::attach(Form1& form) {
     controls_ = form.controls();
     spokenNames_.assign(controls_.size(), {});
     spokenDescriptions_.assign(controls_.size(), {});
+    behind_.assign(controls_.size(), false);
 
     const PictureDescription& background = pictureDescription(Asset::BeachBackground);
     const std::string backgroundSvg = pictureSvg(background, drawingText);
@@ -212,6 +215,15 @@ void WebPage::propertyChanged(const Control& control, Property property) {
 void WebPage::updateSpokenTexts() {
     for (std::size_t i = 0; i < controls_.size(); ++i) {
         const Control& control = *controls_[i];
+        if (control.kind() == ControlKind::Picture) {
+            // Of pictures stacked at one place, a screen reader hears only the one in front.
+            const auto& picture = static_cast<const Picture&>(control);
+            const bool behind = picture.visible() && pictureInFront(*form_, picture) != &picture;
+            if (behind != static_cast<bool>(behind_[i])) {
+                pageBehind(static_cast<int>(i), behind ? 1 : 0);
+                behind_[i] = behind;
+            }
+        }
         if (!followsGame(control)) {
             continue;
         }

@@ -45,6 +45,7 @@ private:
     std::vector<Control*> controls_;  // in layout order; the page knows them by this index
     std::vector<std::string> spokenNames_;
     std::vector<std::string> spokenDescriptions_;
+    std::vector<char> behind_;  // hidden from screen readers by a picture in front
     std::vector<bool> assetSent_ = std::vector<bool>(kAssets.size() + 1, false);
 };
 

@@ -77,6 +77,13 @@ test('the accessibility audit finds no violation at start-up and mid-game', asyn
     if (when === 'mid-game') await firstOperation(page);
     const { violations } = await page.evaluate((options) => window.axe.run(document, options), wcag);
     assert.deepEqual(violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`), [], when);
+    // Of the faces stacked at one place, only the one in front is there for a screen reader.
+    const heard = await page.evaluate(() =>
+      ['Image67', 'Image68', 'Image69'].filter((id) => {
+        const face = document.getElementById(id);
+        return !face.hidden && face.getAttribute('aria-hidden') !== 'true';
+      }));
+    assert.deepEqual(heard, ['Image67'], when);
   }
   await check();
 });
