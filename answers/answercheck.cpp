@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 // Answer boxes: every key press is filtered, every key release checks the open box.
 #include "app/form1.h"
 #include "keyfilter.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 // Final box: the children type the total of the three scores.
 #include "app/form1.h"
 #include "keyfilter.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 // Event to repaint: the time from handing one user event to the window system to the end of
 // the repaint it causes, for the abacus click, a digit typed, an answer judged (a cone
 // shown) and a new game, on the offscreen platform at the device pixel ratio given:

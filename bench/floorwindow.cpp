@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 // The floor for start-up, idle and memory: a bare Qt window of the game's size holding as
 // many plain widgets as the game has controls (120), each filling its rectangle with a
 // colour, and nothing else: no pictures, no fonts of its own, no game.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 // Start-up observer: starts a program on the X display, waits for its first top-level
 // window to be mapped, then reads the window's pixels until they stop changing. Prints the
 // time from the exec to the first reading that already showed the final picture, the time

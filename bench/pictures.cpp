@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 // Pictures: the time to render every picture of the window, cold, through AssetStore, at
 // device pixel ratio 1 and 2; then the same requests again, which the store must answer
 // from its cache (same pixmap, no new rendering). The reference is the least any store of

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 """Runs every benchmark of Brivolo and prints and records the figures, each as a ratio to a
 reference measured in the same run (the machines are shared and noisy; absolute times are
 context only). Called by scripts/bench:

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 // Where start-up goes: the program's own start-up steps, as main.cpp runs them, each timed,
 // up to the first paint of the window. One process is one cold start; the runner repeats it.
 #include <QApplication>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 // Benchmark of the one-file page in headless Chromium, each figure beside a floor measured in
 // the same run: a page of the same 792 x 566 stage holding 120 plain absolutely placed
 // elements, and the same floor padded to the game file's size. Called by scripts/bench after

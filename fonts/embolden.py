@@ -1,4 +1,5 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 """Makes the bold face the program embeds from Wine's Tahoma-compatible fonts.
 
 Wine's tahomabd.ttf has Tahoma Bold's advance widths, so text set in it breaks into lines where

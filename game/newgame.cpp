@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 // New game: resets the board and the per-game counters, then draws the twenty operations.
 #include "app/form1.h"
 

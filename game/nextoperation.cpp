@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 // Next operation: presents the next of the twenty operations to the player in turn.
 #include "app/form1.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 // Quit: the setting sun ends the program; nothing is kept between runs.
 #include "app/form1.h"
 

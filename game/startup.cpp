@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 // Start-up: binds the picture rows and puts the window into its state before the first game.
 #include "app/form1.h"
 

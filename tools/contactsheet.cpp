@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 // brivolo-contactsheet [OUT.png]: every picture of the game at its own size and at 2x, on a
 // checkerboard that shows its transparency, with its name and pixel size.
 #include <QGuiApplication>

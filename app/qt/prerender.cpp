@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 // Build-time tool: renders, from the SVG drawings and with the program's own renderer, every
 // picture at the sizes the window shows it on screens of device pixel ratio 1 and 2, the
 // cursor at both ratios and the program icon at the sizes window managers ask for, and

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 """Writes the one HTML file of the browser program: the page, its script with the compiled
 program inside, and the font, all inline so that the file works from disk."""
 import base64

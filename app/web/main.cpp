@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 // The browser program: the window object behind the page's elements, and the functions the
 // page's script calls with the user's events.
 #include <emscripten.h>

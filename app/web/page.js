@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 // The page's side of the browser program: it makes the elements the program asks for, mirrors
 // their properties and hands the user's clicks, keys and focus to the program. Everything the
 // window shows or says comes from the program; the browser's own elements do the rest.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 // Renders the program's SVG icon to square PNG files for the hicolor icon theme.
 // Usage: brivolo-iconrenderer ICON.svg SIZE OUTPUT.png [SIZE OUTPUT.png ...]
 #include <QImage>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 // Properties of the window's layout that a typo in the table would break.
 #include <QTest>
 #include <algorithm>

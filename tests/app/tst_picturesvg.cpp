@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 // The picture documents a front end draws: recoloured, layered and cut as the asset table says.
 #include <QTest>
 #include <map>

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 # Checks shared by the install and package tests: the desktop integration files of an
 # installed tree. Source it, then call check_installed_tree ROOT PREFIX APP_ID VERSION.
 

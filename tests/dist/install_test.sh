@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 # `cmake --install` into a throw-away prefix ships the program, its launcher, icons, metainfo,
 # manual page and licence.
 # Usage: install_test.sh BUILD_DIR APP_ID VERSION

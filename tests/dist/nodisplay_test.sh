@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 # Without a screen to open the window on, the program says so in one line and ends with status
 # 1: no display, a display nobody answers on, an unknown platform.
 program="$1"

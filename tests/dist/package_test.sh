@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 # CPack builds a .deb of the program that declares what it needs from Debian, and that
 # unpacked into a throw-away root holds the program and its desktop files; lintian finds no fault.
 # Usage: package_test.sh BUILD_DIR APP_ID VERSION

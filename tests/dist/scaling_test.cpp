@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 // The window at the screen scale set by QT_SCALE_FACTOR (ctest runs this at 1, 1.5 and 2):
 // 792 x 566 logical pixels at that many device pixels, pictures and text drawn at device
 // resolution, edges and outlines still crisp.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 // What the window tells assistive technology, read through Qt's accessibility interfaces as a
 // screen reader's bridge reads them: the operation in its parts and as a whole, the scores,
 // whose turn it is, and which controls are hidden or disabled.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 // No English text of the toolkit can reach the user: Qt's own texts are installed in Italian,
 // the window's boxes never open Qt's edit menu, and every tooltip is the game's Italian.
 #include <QAccessible>

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 # The version resource configured for Windows builds carries the one version of the program,
 # for the product and the file, in Italian (Italy) with the Windows Latin-1 code page.
 # Usage: windowsversion_test.sh BRIVOLO_RC VERSION

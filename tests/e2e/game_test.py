@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 """One whole game played with real X input: new game, twenty operations (some answered wrong on
 purpose), the total, the verdict, and the setting sun that ends the program."""
 

@@ -1,4 +1,5 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 """A digit held down on a one-digit result, while other processes keep the machine busy: the
 key repeats into the box and the answer is judged only when Backspace brings it back to one
 digit, never on the single digit as the repeats begin."""

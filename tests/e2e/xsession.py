@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 """A private X server with the game running in it, driven by real X input and read over AT-SPI.
 
 Each test runs in a D-Bus session of its own, so the accessibility bus it talks to is its own.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 // Whole games played with random clicks and keys anywhere: the game's invariants hold after
 // every event and no index ever leaves its array.
 #include <QTest>

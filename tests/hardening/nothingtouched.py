@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 """A whole game of the real program under strace, on an X server of its own, driven by
 xdotool: the program writes no file outside the toolkit's and the font library's cache and
 runtime folders, and opens no socket other than its connection to the display (and to the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 // Random events through the real front end: whatever arrives, in whatever order, the game's
 // rules hold after every single event.
 #include <QApplication>

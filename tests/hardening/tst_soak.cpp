@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 // Soak: ten thousand whole games through the front end, with the resident memory flat.
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 // A handler that fails ends the program at once, with a message and a failure status.
 #include <sys/wait.h>
 #include <unistd.h>

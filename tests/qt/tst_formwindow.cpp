@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 // The Qt window: one widget per control, stacked by rank, mirroring the core, and drawn
 // with the background cropped and the pictures at device pixels.
 #include <QLabel>

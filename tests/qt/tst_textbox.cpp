@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 // Keyboard and mouse through the real widgets: focus after the abacus, the filter, held keys,
 // blocked paste, the final box and the quit sun.
 #include <QApplication>

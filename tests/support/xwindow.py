@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 """The game window as the X-server tests and benchmarks see it: a private Xvfb, the exact
 caption, and the centres of the controls they click (client-area pixels)."""
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 // Whole games on the page opened from disk: one with the mouse and a physical keyboard, one
 // with taps and digits inserted as an on-screen keyboard inserts them. Every operation is read
 // from the page and some are answered wrong on purpose; after every event the board is checked

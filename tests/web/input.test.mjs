@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 // Text that must never reach an answer box, whichever way it comes, and the accessibility
 // audit of the page before and during a game.
 import assert from 'node:assert/strict';

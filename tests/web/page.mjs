@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 // The one-file page as the browser tests and the browser benchmark see it: Debian's Chromium
 // driven by playwright-core (never a browser of its own), the page opened from disk with every
 // request refused, and the page's controls read back by their names.
