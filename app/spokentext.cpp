@@ -48,7 +48,7 @@ std::string spokenSign(const std::string& sign) {
     return sign;
 }
 
-std::string spokenOperation(Form1& form) {
+std::string spokenOperation(const Form1& form) {
     const std::string& first = form.label(kFirstOperandLabel).caption();
     const std::string& second = form.label(kSecondOperandLabel).caption();
     if (first.empty() || second.empty()) {
@@ -84,7 +84,7 @@ SpokenText spokenLabel(const Label& label) {
 }
 
 // The open box is the one the balloon points at while it still takes an answer.
-bool isOpenAnswerBox(Form1& form, const TextBox& box) {
+bool isOpenAnswerBox(const Form1& form, const TextBox& box) {
     for (const PlayerBinding& player : kPlayers) {
         if (player.answerBox == box.number()) {
             return box.visible() && box.enabled() && form.shape(player.balloonShape).visible();
@@ -93,7 +93,7 @@ bool isOpenAnswerBox(Form1& form, const TextBox& box) {
     return false;
 }
 
-SpokenText spokenTextBox(Form1& form, const TextBox& box) {
+SpokenText spokenTextBox(const Form1& form, const TextBox& box) {
     if (box.number() == kTotalBox) {
         return {{},
                 box.enabled() && box.visible()
@@ -132,7 +132,7 @@ bool followsGame(const Control& control) {
            (kind == ControlKind::Shape && control.number() == kOperationBalloon);
 }
 
-SpokenText spokenText(Form1& form, const Control& control) {
+SpokenText spokenText(const Form1& form, const Control& control) {
     switch (control.kind()) {
         case ControlKind::Label:
             return spokenLabel(static_cast<const Label&>(control));

@@ -25,7 +25,7 @@ bool followsGame(const Control& control);
 
 // The operation reads as its parts ("3", "più", "4"), the balloon as the whole operation,
 // the score squares as "Punti del verde: 3", and the box that is open says whose turn it is.
-SpokenText spokenText(Form1& form, const Control& control);
+SpokenText spokenText(const Form1& form, const Control& control);
 
 // Shown where the program cannot close its own window once the user has quit.
 inline constexpr std::string_view kProgramEnded = "Il gioco è finito: puoi chiudere questa pagina.";

@@ -28,7 +28,7 @@ void apply(QWidget& widget, const SpokenText& spoken) {
 
 }  // namespace
 
-void updateSpokenTexts(Form1& form, const FormWindow& window) {
+void updateSpokenTexts(const Form1& form, const FormWindow& window) {
     for (const Control* control : form.controls()) {
         if (!followsGame(*control)) {
             continue;
