@@ -78,7 +78,7 @@ void installPictureAccessibility() {
     (void)installed;
 }
 
-void updateStackedPictures(Form1& form, const FormWindow& window) {
+void updateStackedPictures(const Form1& form, const FormWindow& window) {
     if (!QAccessible::isActive()) {
         return;
     }

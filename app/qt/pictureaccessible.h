@@ -35,6 +35,6 @@ private:
 void installPictureAccessibility();
 
 // Brings every stacked picture's reported place up to date; called after property changes.
-void updateStackedPictures(Form1& form, const FormWindow& window);
+void updateStackedPictures(const Form1& form, const FormWindow& window);
 
 }  // namespace brivolo
