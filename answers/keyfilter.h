@@ -4,9 +4,9 @@
 
 #include <string_view>
 
-namespace brivolo {
+#include "app/keystroke.h"
 
-inline constexpr short kBackspace = 8;
+namespace brivolo {
 
 // Lets through Backspace and the digits "0" to "9"; any other character code becomes 0,
 // which discards the character before it reaches the box.

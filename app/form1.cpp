@@ -82,10 +82,20 @@ void Form1::hideHappyAndSadFish() {
     image(93).setVisible(false);
 }
 
+template <typename Handler>
+void Form1::deliver(Handler handler) {
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        ended_ = true;
+        host_.endWithRunTimeError(std::string(kRunTimeError) + error.what());
+    }
+}
+
 void Form1::load() {
     if (!loaded_) {
         loaded_ = true;
-        Form_Load();
+        deliver([this] { Form_Load(); });
     }
 }
 
@@ -95,7 +105,7 @@ void Form1::click(const Picture& picture) {
     }
     for (const PictureClick& handled : kPictureClicks) {
         if (handled.imageNumber == picture.number()) {
-            (this->*handled.handler)();
+            deliver([this, &handled] { (this->*handled.handler)(); });
         }
     }
 }
@@ -104,7 +114,11 @@ void Form1::keyPress(const TextBox& box, short& characterCode) {
     if (ended_ || !box.visible() || !box.enabled()) {
         return;
     }
-    switch (box.number()) {
+    deliver([&] { keyPressHandler(box.number(), characterCode); });
+}
+
+void Form1::keyPressHandler(int boxNumber, short& characterCode) {
+    switch (boxNumber) {
         case 1:
             Text1_KeyPress(characterCode);
             break;
@@ -126,7 +140,11 @@ void Form1::keyUp(const TextBox& box, int keyCode, int shift) {
     if (ended_ || !box.visible() || !box.enabled()) {
         return;
     }
-    switch (box.number()) {
+    deliver([&] { keyUpHandler(box.number(), keyCode, shift); });
+}
+
+void Form1::keyUpHandler(int boxNumber, int keyCode, int shift) {
+    switch (boxNumber) {
         case 1:
             Text1_KeyUp(keyCode, shift);
             break;
@@ -149,8 +167,27 @@ void Form1::gotFocus(const TextBox& box) {
         return;
     }
     if (box.number() == 4) {
-        Text4_GotFocus();
+        deliver([this] { Text4_GotFocus(); });
     }
+}
+
+TextBox* Form1::nextTabStop(const TextBox* from) {
+    const std::array<int, kTextBoxCount>& order = tabOrder();
+    std::size_t start = order.size() - 1;  // so that the first step lands on the first box
+    if (from != nullptr) {
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            if (order[i] == from->number()) {
+                start = i;
+            }
+        }
+    }
+    for (std::size_t step = 1; step <= order.size(); ++step) {
+        TextBox& box = textBox(order[(start + step) % order.size()]);
+        if (box.visible() && box.enabled()) {
+            return &box;
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace brivolo

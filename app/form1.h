@@ -41,15 +41,20 @@ public:
 
     void setObserver(ControlObserver* observer);
 
-    // Dispatch of the toolkit's notifications. Events for a hidden or disabled control,
+    // Delivery of the toolkit's notifications. Events for a hidden or disabled control,
     // or for a control without that notification, are dropped, as are all events once
-    // the program has ended.
+    // the program has ended. A handler that fails ends the program through the host.
     void load();
     void click(const Picture& picture);
     void keyPress(const TextBox& box, short& characterCode);
     void keyUp(const TextBox& box, int keyCode, int shift);
     void gotFocus(const TextBox& box);
     bool ended() const { return ended_; }
+
+    // The box a Tab keystroke moves the focus to from `from` (from before the first box when
+    // nullptr): the next visible and enabled box in tab order, wrapping round; `from` itself
+    // when no other box can take the focus, nullptr when none can.
+    TextBox* nextTabStop(const TextBox* from);
     static constexpr bool hasClickHandler(int imageNumber);
 
     // The handlers, named after their control and notification.
@@ -68,6 +73,11 @@ public:
     void Text4_KeyUp(int keyCode, int shift);
 
 private:
+    template <typename Handler>
+    void deliver(Handler handler);
+    void keyPressHandler(int boxNumber, short& characterCode);
+    void keyUpHandler(int boxNumber, int keyCode, int shift);
+
     // The stacked fish (Image92 waiting, Image71 happy, Image93 sad) and faces (Image67
     // neutral, Image68 smiling, Image69 sad): one shown, the others hidden, set in the order
     // 71, 92, 93 and 67, 68, 69.

@@ -182,10 +182,34 @@ constexpr std::array<ControlLayout, kControlCount> buildLayout() {
 
 constexpr std::array<ControlLayout, kControlCount> kLayout = buildLayout();
 
+constexpr std::array<int, kTextBoxCount> buildTabOrder() {
+    std::array<const ControlLayout*, kTextBoxCount> boxes{};
+    std::size_t next = 0;
+    for (const ControlLayout& entry : kLayout) {
+        if (entry.kind == ControlKind::TextBox) {
+            boxes.at(next++) = &entry;
+        }
+    }
+    std::sort(boxes.begin(), boxes.end(), [](const ControlLayout* a, const ControlLayout* b) {
+        return a->tabIndex < b->tabIndex;
+    });
+    std::array<int, kTextBoxCount> numbers{};
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        numbers.at(i) = boxes.at(i)->number;
+    }
+    return numbers;
+}
+
+constexpr std::array<int, kTextBoxCount> kTabOrder = buildTabOrder();
+
 }  // namespace
 
 const std::array<ControlLayout, kControlCount>& layout() {
     return kLayout;
+}
+
+const std::array<int, kTextBoxCount>& tabOrder() {
+    return kTabOrder;
 }
 
 std::string_view kindPrefix(ControlKind kind) {

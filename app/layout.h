@@ -71,4 +71,19 @@ constexpr int coneImageNumber(ConeRow row, int element) {
 inline constexpr int kControlCount = 120;
 const std::array<ControlLayout, kControlCount>& layout();
 
+// Where a control paints: its rectangle, or for a line the box of its end points widened on
+// every side by the pen's width, so that the pen's round caps are not cut off.
+constexpr Rect drawnArea(const ControlLayout& entry) {
+    const Rect& r = entry.rect;
+    if (entry.kind != ControlKind::Line) {
+        return r;
+    }
+    return {r.left - kStrokeWidth, r.top - kStrokeWidth, r.width + 2 * kStrokeWidth,
+            r.height + 2 * kStrokeWidth};
+}
+
+// The numbers of the text boxes, the only controls that take the focus, in tab order.
+inline constexpr int kTextBoxCount = 4;
+const std::array<int, kTextBoxCount>& tabOrder();
+
 }  // namespace brivolo

@@ -13,6 +13,7 @@
 #include "assetstore.h"
 #include "fonts.h"
 #include "picturewidget.h"
+#include "runtimeerror.h"
 #include "strokewidget.h"
 #include "textboxwidget.h"
 
@@ -215,6 +216,10 @@ void FormWindow::queueTab() {
 void FormWindow::endProgram() {
     hide();
     QCoreApplication::exit(0);
+}
+
+void FormWindow::endWithRunTimeError(const std::string& message) {
+    exitWithRunTimeError(message);
 }
 
 }  // namespace brivolo

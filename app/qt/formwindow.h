@@ -34,6 +34,7 @@ public:
     void queueTab() override;
     // Hides the window and leaves the event loop.
     void endProgram() override;
+    void endWithRunTimeError(const std::string& message) override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -8,7 +8,6 @@
 #include "app/form1.h"
 #include "app/stacking.h"
 #include "assetstore.h"
-#include "dispatch.h"
 #include "pictureaccessible.h"
 
 namespace brivolo {
@@ -24,7 +23,7 @@ bool PictureWidget::isButton() const {
 }
 
 void PictureWidget::click() {
-    dispatch([&] { form_.click(picture_); });
+    form_.click(picture_);
 }
 
 bool PictureWidget::isInFront() const {

@@ -7,7 +7,6 @@
 #include <QRegularExpressionValidator>
 
 #include "app/form1.h"
-#include "dispatch.h"
 
 namespace brivolo {
 
@@ -57,7 +56,7 @@ std::optional<short> TextBoxWidget::characterCode(const QKeyEvent& event) {
 
 void TextBoxWidget::typeCharacter(short typed, bool autoRepeat) {
     short code = typed;
-    dispatch([&] { form_.keyPress(box_, code); });
+    form_.keyPress(box_, code);
     if (code == 0) {
         return;
     }
@@ -94,7 +93,7 @@ void TextBoxWidget::keyReleaseEvent(QKeyEvent* event) {
     const int shift = (event->modifiers() & Qt::ShiftModifier ? 1 : 0) |
                       (event->modifiers() & Qt::ControlModifier ? 2 : 0) |
                       (event->modifiers() & Qt::AltModifier ? 4 : 0);
-    dispatch([&] { form_.keyUp(box_, event->key(), shift); });
+    form_.keyUp(box_, event->key(), shift);
 }
 
 void TextBoxWidget::focusInEvent(QFocusEvent* event) {
@@ -104,7 +103,7 @@ void TextBoxWidget::focusInEvent(QFocusEvent* event) {
         (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason);
     focusedInInactiveWindow_ = false;
     if (!returning) {
-        dispatch([&] { form_.gotFocus(box_); });
+        form_.gotFocus(box_);
     }
 }
 

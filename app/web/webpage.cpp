@@ -245,6 +245,10 @@ void WebPage::endProgram() {
     pageEnd(std::string(kProgramEnded).c_str());
 }
 
+void WebPage::endWithRunTimeError(const std::string& message) {
+    pageEnd(message.c_str());
+}
+
 void WebPage::show() {
     pageReady();
 }

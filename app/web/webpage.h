@@ -28,6 +28,7 @@ public:
     void propertyChanged(const Control& control, Property property) override;
     void queueTab() override;
     void endProgram() override;
+    void endWithRunTimeError(const std::string& message) override;
 
     void click(int index);
     short keyPress(int index, short characterCode);

@@ -219,6 +219,7 @@ private Q_SLOTS:
         QCOMPARE(boxes[1].second, 2);
         QCOMPARE(boxes[2].second, 3);
         QCOMPARE(boxes[3].second, 4);
+        QCOMPARE(tabOrder(), (std::array<int, kTextBoxCount>{1, 2, 3, 4}));
     }
 
     void everyPictureNamesAnAssetAndEveryAssetIsShown() {

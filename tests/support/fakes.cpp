@@ -19,12 +19,6 @@ double ScriptedRandom::next() {
     return unitInterval(engine_());
 }
 
-namespace {
-
-constexpr int kTabOrder[] = {1, 2, 3, 4};
-
-}  // namespace
-
 void FocusKeeper::propertyChanged(const Control& control, Property property) {
     if ((property == Property::Visible && !control.visible()) ||
         (property == Property::Enabled && !control.enabled())) {
@@ -40,14 +34,9 @@ Harness::Harness(std::uint64_t seed)
       }) {
     form.setObserver(&keeper_);
     form.load();
-    // The window opens with the focus in the first text box that can take it.
-    for (int n : kTabOrder) {
-        TextBox& box = form.textBox(n);
-        if (box.visible() && box.enabled()) {
-            focus = &box;  // window activation: no GotFocus
-            break;
-        }
-    }
+    // The window opens with the focus in the first text box that can take it, by window
+    // activation: no GotFocus.
+    focus = form.nextTabStop(nullptr);
 }
 
 void Harness::giveFocus(TextBox* box) {
@@ -58,17 +47,10 @@ void Harness::giveFocus(TextBox* box) {
 }
 
 void Harness::moveFocusToNext() {
-    int start = 0;
-    if (focus != nullptr) {
-        start = focus->number();
-    }
-    for (int step = 1; step <= 4; ++step) {
-        const int n = kTabOrder[(start + step - 1) % 4];
-        TextBox& box = form.textBox(n);
-        if (&box != focus && box.visible() && box.enabled()) {
-            giveFocus(&box);
-            return;
-        }
+    TextBox* next = form.nextTabStop(focus);
+    if (next != nullptr && next != focus) {
+        giveFocus(next);
+        return;
     }
     if (focus != nullptr && !(focus->visible() && focus->enabled())) {
         focus = nullptr;

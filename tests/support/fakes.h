@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <optional>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "app/form1.h"
@@ -46,8 +47,12 @@ class RecordingHost : public WindowHost {
 public:
     void queueTab() override { ++tabsQueued; }
     void endProgram() override { ++endRequests; }
+    void endWithRunTimeError(const std::string& message) override {
+        runTimeErrors.push_back(message);
+    }
     int tabsQueued = 0;
     int endRequests = 0;
+    std::vector<std::string> runTimeErrors;
 };
 
 // Follows the focus box: when it is hidden or disabled, the toolkit moves the focus on.

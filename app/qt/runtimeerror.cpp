@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
-#include "dispatch.h"
+#include "runtimeerror.h"
 
 #include <cstdio>
 #include <cstdlib>
 
 namespace brivolo {
 
-void reportFatalError(const std::exception& error) {
-    std::fprintf(stderr, "brivolo: errore di run-time: %s\n", error.what());
+void exitWithRunTimeError(const std::string& message) {
+    std::fprintf(stderr, "brivolo: %s\n", message.c_str());
     std::fflush(stderr);
     std::_Exit(EXIT_FAILURE);
 }

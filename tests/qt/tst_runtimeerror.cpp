@@ -1,19 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
-// A handler that fails ends the program at once, with a message and a failure status.
+// A run-time error ends the program at once, with its message and a failure status.
 #include <sys/wait.h>
 #include <unistd.h>
 #include <QTest>
 #include <cstdlib>
-#include <stdexcept>
 #include <string>
 
-#include "app/qt/dispatch.h"
+#include "app/qt/runtimeerror.h"
 
-class DispatchTest : public QObject {
+class RunTimeErrorTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void aFailingHandlerEndsTheProgramWithItsMessage() {
+    void theErrorEndsTheProgramWithItsMessage() {
         int channel[2];
         QCOMPARE(pipe(channel), 0);
         const pid_t child = fork();
@@ -21,7 +20,7 @@ private Q_SLOTS:
         if (child == 0) {
             dup2(channel[1], STDERR_FILENO);
             close(channel[0]);
-            brivolo::dispatch([] { throw std::out_of_range("indice fuori dai limiti"); });
+            brivolo::exitWithRunTimeError("errore di run-time: indice fuori dai limiti");
             _exit(0);  // only if the failure did not end the program
         }
         close(channel[1]);
@@ -38,13 +37,7 @@ private Q_SLOTS:
         QCOMPARE(QString::fromStdString(said),
                  QStringLiteral("brivolo: errore di run-time: indice fuori dai limiti\n"));
     }
-
-    void aHandlerThatSucceedsRunsOnceAndGoesOn() {
-        int runs = 0;
-        brivolo::dispatch([&runs] { ++runs; });
-        QCOMPARE(runs, 1);
-    }
 };
 
-QTEST_APPLESS_MAIN(DispatchTest)
-#include "tst_dispatch.moc"
+QTEST_APPLESS_MAIN(RunTimeErrorTest)
+#include "tst_runtimeerror.moc"
