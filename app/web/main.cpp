@@ -4,7 +4,7 @@
 // page's script calls with the user's events.
 #include <emscripten.h>
 
-#include <cstddef>
+#include <exception>
 #include <string>
 
 #include "app/form1.h"
@@ -16,38 +16,53 @@ namespace {
 brivolo::TimeSeededRandom random;
 brivolo::WebPage page;
 brivolo::Form1 form(random, page);
-std::string incoming;  // text the page hands over
+
+// A call the page cannot make right (a control that is not there) ends the program as a
+// failing handler does; the exception must not travel into the page's script.
+template <typename Call>
+auto guarded(Call call) -> decltype(call()) {
+    try {
+        return call();
+    } catch (const std::exception& error) {
+        page.endWithRunTimeError(std::string(brivolo::kRunTimeError) + error.what());
+    }
+    return decltype(call())();
+}
+
+brivolo::Modifiers modifiers(int shift, int control, int alt, int meta) {
+    return {shift != 0, control != 0, alt != 0, meta != 0};
+}
 
 }  // namespace
 
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void brivolo_click(int index) {
-    page.click(index);
+    guarded([&] { page.click(index); });
 }
-EMSCRIPTEN_KEEPALIVE int brivolo_key_press(int index, int characterCode) {
-    return page.keyPress(index, static_cast<short>(characterCode));
+EMSCRIPTEN_KEEPALIVE int brivolo_key_down(int index, int shift, int control, int alt, int meta,
+                                          const char* key) {
+    return guarded([&] { return page.keyDown(index, modifiers(shift, control, alt, meta), key); });
 }
-EMSCRIPTEN_KEEPALIVE void brivolo_key_up(int index, int keyCode, int shift) {
-    page.keyUp(index, keyCode, shift);
+EMSCRIPTEN_KEEPALIVE void brivolo_input(int index, const char* inputType, const char* data,
+                                        int keyDown) {
+    guarded([&] { page.input(index, inputType, data, keyDown != 0); });
 }
-EMSCRIPTEN_KEEPALIVE void brivolo_got_focus(int index) {
-    page.gotFocus(index);
+EMSCRIPTEN_KEEPALIVE void brivolo_text_edited(int index, const char* text) {
+    guarded([&] { page.textEdited(index, text); });
 }
-// Room for `size` bytes of UTF-8 that the page writes, then hands over with brivolo_text_edited.
-EMSCRIPTEN_KEEPALIVE char* brivolo_text_buffer(int size) {
-    incoming.assign(static_cast<std::size_t>(size), '\0');
-    return incoming.data();
+EMSCRIPTEN_KEEPALIVE void brivolo_key_up(int index, int keyCode, int shift, int control, int alt,
+                                         int meta) {
+    guarded([&] { page.keyUp(index, keyCode, modifiers(shift, control, alt, meta)); });
 }
-EMSCRIPTEN_KEEPALIVE void brivolo_text_edited(int index) {
-    page.textEdited(index, incoming);
+EMSCRIPTEN_KEEPALIVE void brivolo_focus(int index) {
+    guarded([&] { page.focused(index); });
 }
 
 }  // extern "C"
 
 int main() {
-    page.attach(form);
     form.load();
-    page.show();
+    page.attach(form);
     return 0;
 }

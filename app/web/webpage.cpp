@@ -5,287 +5,235 @@
 #include <emscripten.h>
 
 #include <algorithm>
-#include <cstdio>
+#include <array>
+#include <cctype>
+#include <stdexcept>
+#include <utility>
 
 #include "app/form1.h"
-#include "app/picturesvg.h"
 #include "app/spokentext.h"
-#include "app/stacking.h"
-#include "drawings.h"
 
 // The page's side of each call is in page.js; strings travel as NUL-terminated UTF-8.
 // clang-format off
-EM_JS(void, pageStage, (const char* caption, int width, int height, const char* background,
-                        const char* backgroundPicture, int pictureWidth, int pictureHeight,
-                        const char* handCursor, int hotspotX, int hotspotY, double ascent), {
-    Page.stage(utf8(caption), width, height, utf8(background), utf8(backgroundPicture),
-               pictureWidth, pictureHeight, utf8(handCursor), hotspotX, hotspotY, ascent);
+EM_JS(void, pageSet, (int index, const char* field, const char* value), {
+    Page.set(index, UTF8ToString(field), value ? UTF8ToString(value) : null);
 });
-EM_JS(void, pagePicture, (int index, const char* name, int z, int left, int top, int width,
-                          int height, int asset, const char* svg, const char* tooltip,
-                          const char* spoken, int button, int hand), {
-    Page.picture(index, utf8(name), z, [left, top, width, height], asset, utf8(svg),
-                 utf8(tooltip), utf8(spoken), button, hand);
+EM_JS(void, pageType, (int index, const char* text, int deleteBefore), {
+    Page.type(index, UTF8ToString(text), deleteBefore !== 0);
 });
-EM_JS(void, pageLabel, (int index, const char* name, int z, int left, int top, int width,
-                        int height, const char* caption, int fontPixels, const char* fore,
-                        const char* back), {
-    Page.label(index, utf8(name), z, [left, top, width, height], utf8(caption), fontPixels,
-               utf8(fore), utf8(back));
-});
-EM_JS(void, pageTextBox, (int index, const char* name, int z, int left, int top, int width,
-                          int height, int fontPixels, const char* fore, const char* back,
-                          int tabIndex, const char* spoken), {
-    Page.textBox(index, utf8(name), z, [left, top, width, height], fontPixels, utf8(fore),
-                 utf8(back), tabIndex, utf8(spoken));
-});
-EM_JS(void, pageStroke, (int index, const char* name, int z, int left, int top, int width,
-                         int height, const char* svg, const char* spoken), {
-    Page.stroke(index, utf8(name), z, [left, top, width, height], utf8(svg), utf8(spoken));
-});
-EM_JS(void, pageVisible, (int index, int visible), { Page.visible(index, visible); });
-EM_JS(void, pageEnabled, (int index, int enabled), { Page.enabled(index, enabled); });
-EM_JS(void, pageText, (int index, const char* text), { Page.text(index, utf8(text)); });
-EM_JS(void, pageSpoken, (int index, const char* name, const char* description), {
-    Page.spoken(index, utf8(name), utf8(description));
-});
-EM_JS(void, pageBehind, (int index, int behind), { Page.behind(index, behind); });
-EM_JS(void, pageQueueTab, (), { Page.queueTab(); });
-EM_JS(void, pageEnd, (const char* message), { Page.end(utf8(message)); });
+EM_JS(int, pageFocusedIndex, (), { return Page.focusedIndex(); });
+EM_JS(void, pageFocus, (int index), { Page.focus(index); });
 EM_JS(void, pageReady, (), { Page.ready(); });
+EM_JS(void, pageEnd, (const char* message, int failed), {
+    Page.end(UTF8ToString(message), failed !== 0);
+});
 // clang-format on
 
 namespace brivolo {
 
 namespace {
 
-std::string cssColour(Rgb c) {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", c.red, c.green, c.blue);
+std::u16string utf16(std::string_view utf8) {
+    std::u16string text;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const int length = lead < 0x80 ? 1 : lead < 0xe0 ? 2 : lead < 0xf0 ? 3 : 4;
+        char32_t point = length == 1 ? lead : lead & (0x7f >> length);
+        for (int k = 1; k < length && i + k < utf8.size(); ++k) {
+            point = point << 6 | (static_cast<unsigned char>(utf8[i + k]) & 0x3f);
+        }
+        if (point >= 0x10000) {
+            text += static_cast<char16_t>(0xd800 + ((point - 0x10000) >> 10));
+            text += static_cast<char16_t>(0xdc00 + ((point - 0x10000) & 0x3ff));
+        } else {
+            text += static_cast<char16_t>(point);
+        }
+        i += static_cast<std::size_t>(length);
+    }
     return text;
 }
 
-std::string cssColour(Paint paint) {
-    switch (paint) {
-        case Paint::None:
-        case Paint::Transparent:
-            return "transparent";
-        case Paint::SystemWindow:
-            return "Field";
-        default:
-            break;
+bool isHighSurrogate(char16_t unit) {
+    return unit >= 0xd800 && unit < 0xdc00;
+}
+
+// The first UTF-16 unit of each character.
+std::vector<short> characterCodes(const std::u16string& text) {
+    std::vector<short> codes;
+    for (std::size_t i = 0; i < text.size(); i += isHighSurrogate(text[i]) ? 2 : 1) {
+        codes.push_back(static_cast<short>(text[i]));
     }
-    return cssColour(rgb(paint));
+    return codes;
 }
 
-std::string svgNumber(int value) {
-    return std::to_string(value);
-}
-
-// Lines get a margin so that their pen is not cut at the ends.
-constexpr int kLineMargin = kStrokeWidth;
-
-Rect strokeArea(const ControlLayout& entry) {
-    const Rect& r = entry.rect;
-    if (entry.kind == ControlKind::Line) {
-        return {r.left - kLineMargin, r.top - kLineMargin, r.width + 2 * kLineMargin,
-                r.height + 2 * kLineMargin};
+// A key as the DOM's KeyboardEvent.key names it: a key's name, or the one character it types.
+KeyStroke keyStroke(Modifiers held, std::string_view key, const std::u16string& text) {
+    static constexpr std::array<std::pair<std::string_view, NamedKey>, 6> kNamedKeys{{
+        {"Backspace", NamedKey::Backspace},
+        {"Enter", NamedKey::Enter},
+        {"Escape", NamedKey::Escape},
+        {"Tab", NamedKey::Tab},
+        {"Delete", NamedKey::Delete},
+        {"Insert", NamedKey::Insert},
+    }};
+    for (const auto& [name, named] : kNamedKeys) {
+        if (key == name) {
+            return {held, named};
+        }
     }
-    return r;
+    if (characterCodes(text).size() != 1) {
+        return {held};  // a key of another name: an arrow, Shift, a dead key
+    }
+    char letter = 0;
+    if (text.size() == 1 && text[0] < 0x80 && std::isalpha(static_cast<int>(text[0]))) {
+        letter = static_cast<char>(std::toupper(static_cast<int>(text[0])));
+    }
+    return {held, NamedKey::None, letter, text};
 }
 
-// A line or a rounded outline, hollow, drawn with the window's pen.
-std::string strokeSvg(const ControlLayout& entry) {
-    const Rect area = strokeArea(entry);
-    std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + svgNumber(area.width) +
-                      "\" height=\"" + svgNumber(area.height) + "\" fill=\"none\" stroke=\"" +
-                      cssColour(entry.fore) + "\" stroke-width=\"" + svgNumber(kStrokeWidth) +
-                      "\" stroke-linecap=\"round\">";
-    if (entry.kind == ControlKind::Line) {
-        svg += "<line x1=\"" + svgNumber(entry.from.x - area.left) + "\" y1=\"" +
-               svgNumber(entry.from.y - area.top) + "\" x2=\"" + svgNumber(entry.to.x - area.left) +
-               "\" y2=\"" + svgNumber(entry.to.y - area.top) + "\"/>";
+// The key code of the key that types a character, as the window's first platform numbers
+// keys: a digit or a letter is its upper-case character; other characters keep their code.
+int keyCodeOf(short characterCode) {
+    if (characterCode >= 'a' && characterCode <= 'z') {
+        return characterCode - 'a' + 'A';
+    }
+    return characterCode;
+}
+
+std::string utf8(short characterCode) {
+    const auto unit = static_cast<char16_t>(characterCode);
+    std::string text;
+    if (unit < 0x80) {
+        text += static_cast<char>(unit);
+    } else if (unit < 0x800) {
+        text += static_cast<char>(0xc0 | (unit >> 6));
+        text += static_cast<char>(0x80 | (unit & 0x3f));
     } else {
-        const double inset = kStrokeWidth / 2.0;
-        char rect[160];
-        std::snprintf(rect, sizeof rect,
-                      "<rect x=\"%g\" y=\"%g\" width=\"%g\" height=\"%g\" rx=\"%d\"/>", inset,
-                      inset, area.width - 2 * inset, area.height - 2 * inset, kCornerRadius);
-        svg += rect;
+        text += static_cast<char>(0xe0 | (unit >> 12));
+        text += static_cast<char>(0x80 | ((unit >> 6) & 0x3f));
+        text += static_cast<char>(0x80 | (unit & 0x3f));
     }
-    return svg + "</svg>";
-}
-
-int zIndex(const ControlLayout& entry) {
-    return kControlCount + 1 - entry.stackRank;  // lower rank in front
+    return text;
 }
 
 }  // namespace
 
-WebPage::~WebPage() {
-    if (form_ != nullptr) {
-        form_->setObserver(nullptr);
-    }
-}
-
 void WebPage::attach(Form1& form) {
     form_ = &form;
-    controls_ = form.controls();
-    spokenNames_.assign(controls_.size(), {});
-    spokenDescriptions_.assign(controls_.size(), {});
-    behind_.assign(controls_.size(), false);
-
-    const PictureDescription& background = pictureDescription(Asset::BeachBackground);
-    const std::string backgroundSvg = pictureSvg(background, drawingText);
-    pageStage(std::string(kCaption).c_str(), kClientWidth, kClientHeight,
-              cssColour(kWindowBackground).c_str(), backgroundSvg.c_str(), background.width,
-              background.height, std::string(drawingText(kHandPointer.drawing)).c_str(),
-              kHandPointer.hotspotX, kHandPointer.hotspotY, kFontAscent);
-
-    for (std::size_t i = 0; i < controls_.size(); ++i) {
-        createElement(static_cast<int>(i), *controls_[i]);
+    shown_.clear();
+    for (const Control* control : form.controls()) {
+        shown_.push_back(elementState(form, *control));
     }
-    form.setObserver(this);
-    updateSpokenTexts();
+    pageReady();
 }
 
-void WebPage::createElement(int index, const Control& control) {
-    const ControlLayout& entry = control.layout();
-    const std::string name = control.name();
-    const int z = zIndex(entry);
-    const Rect& r = entry.rect;
-    switch (entry.kind) {
-        case ControlKind::Picture: {
-            // Pictures of one asset share its document; the page keeps it by asset.
-            const auto asset = static_cast<std::size_t>(entry.asset);
-            std::string svg;
-            if (!assetSent_.at(asset)) {
-                assetSent_[asset] = true;
-                svg = pictureSvg(pictureDescription(entry.asset), drawingText);
-            }
-            pagePicture(index, name.c_str(), z, r.left, r.top, r.width, r.height,
-                        static_cast<int>(asset), svg.c_str(), std::string(entry.tooltip).c_str(),
-                        fixedName(control).c_str(), Form1::hasClickHandler(entry.number),
-                        entry.cursor == Cursor::Hand);
-            break;
-        }
-        case ControlKind::Label:
-            pageLabel(index, name.c_str(), z, r.left, r.top, r.width, r.height,
-                      static_cast<const Label&>(control).caption().c_str(), pixelSize(entry.font),
-                      cssColour(entry.fore).c_str(), cssColour(entry.back).c_str());
-            break;
-        case ControlKind::TextBox:
-            pageTextBox(index, name.c_str(), z, r.left, r.top, r.width, r.height,
-                        pixelSize(entry.font), cssColour(entry.fore).c_str(),
-                        cssColour(entry.back).c_str(), entry.tabIndex, fixedName(control).c_str());
-            break;
-        case ControlKind::Line:
-        case ControlKind::Shape: {
-            const Rect area = strokeArea(entry);
-            pageStroke(index, name.c_str(), z, area.left, area.top, area.width, area.height,
-                       strokeSvg(entry).c_str(), fixedName(control).c_str());
-            break;
-        }
+TextBox& WebPage::box(int index) {
+    Control& control = *form_->controls().at(static_cast<std::size_t>(index));
+    if (control.kind() != ControlKind::TextBox) {
+        throw std::invalid_argument(control.name() + " is not a text box");
     }
-    pageVisible(index, control.visible());
-    pageEnabled(index, control.enabled());
+    return static_cast<TextBox&>(control);
 }
 
-void WebPage::propertyChanged(const Control& control, Property property) {
-    const auto found = std::find(controls_.begin(), controls_.end(), &control);
-    if (found == controls_.end()) {
-        return;
-    }
-    const int index = static_cast<int>(found - controls_.begin());
-    switch (property) {
-        case Property::Visible:
-            pageVisible(index, control.visible());
-            break;
-        case Property::Enabled:
-            pageEnabled(index, control.enabled());
-            break;
-        case Property::Caption:
-            pageText(index, static_cast<const Label&>(control).caption().c_str());
-            break;
-        case Property::Text:
-            pageText(index, static_cast<const TextBox&>(control).text().c_str());
-            break;
-    }
-}
-
-void WebPage::updateSpokenTexts() {
-    for (std::size_t i = 0; i < controls_.size(); ++i) {
-        const Control& control = *controls_[i];
-        if (control.kind() == ControlKind::Picture) {
-            // Of pictures stacked at one place, a screen reader hears only the one in front.
-            const auto& picture = static_cast<const Picture&>(control);
-            const bool behind = picture.visible() && pictureInFront(*form_, picture) != &picture;
-            if (behind != static_cast<bool>(behind_[i])) {
-                pageBehind(static_cast<int>(i), behind ? 1 : 0);
-                behind_[i] = behind;
+void WebPage::settle() {
+    const std::vector<Control*>& controls = form_->controls();
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        ElementState state = elementState(*form_, *controls[i]);
+        for (std::size_t f = 0; f < state.size(); ++f) {
+            if (state[f] != shown_[i][f]) {
+                pageSet(static_cast<int>(i), kElementFieldNames[f].data(),
+                        state[f] ? state[f]->c_str() : nullptr);
             }
         }
-        if (!followsGame(control)) {
-            continue;
+        shown_[i] = std::move(state);
+    }
+    if (tabQueued_ && !form_->ended()) {
+        tabQueued_ = false;
+        const int focused = pageFocusedIndex();
+        const TextBox* from = nullptr;
+        if (focused >= 0 &&
+            controls.at(static_cast<std::size_t>(focused))->kind() == ControlKind::TextBox) {
+            from = &box(focused);
         }
-        SpokenText spoken = spokenText(*form_, control);
-        if (spoken.name != spokenNames_[i] || spoken.description != spokenDescriptions_[i]) {
-            pageSpoken(static_cast<int>(i), spoken.name.c_str(), spoken.description.c_str());
-            spokenNames_[i] = std::move(spoken.name);
-            spokenDescriptions_[i] = std::move(spoken.description);
+        if (const TextBox* next = form_->nextTabStop(from)) {
+            const auto at = std::find(controls.begin(), controls.end(), next);
+            pageFocus(static_cast<int>(at - controls.begin()));
         }
     }
 }
 
 void WebPage::queueTab() {
-    pageQueueTab();
+    tabQueued_ = true;
 }
 
 void WebPage::endProgram() {
-    pageEnd(std::string(kProgramEnded).c_str());
+    pageEnd(std::string(kProgramEnded).c_str(), 0);
 }
 
 void WebPage::endWithRunTimeError(const std::string& message) {
-    pageEnd(message.c_str());
-}
-
-void WebPage::show() {
-    pageReady();
+    pageEnd(message.c_str(), 1);
 }
 
 void WebPage::click(int index) {
-    if (controls_.at(index)->kind() == ControlKind::Picture) {
-        form_->click(static_cast<const Picture&>(*controls_[index]));
-        updateSpokenTexts();
+    const Control& control = *form_->controls().at(static_cast<std::size_t>(index));
+    if (control.kind() == ControlKind::Picture) {
+        form_->click(static_cast<const Picture&>(control));
+        settle();
     }
 }
 
-short WebPage::keyPress(int index, short characterCode) {
-    if (controls_.at(index)->kind() == ControlKind::TextBox) {
-        form_->keyPress(static_cast<const TextBox&>(*controls_[index]), characterCode);
-        updateSpokenTexts();
+short WebPage::press(int index, short characterCode) {
+    TextBox& target = box(index);
+    form_->keyPress(target, characterCode);
+    if (characterCode != 0 && !form_->ended()) {
+        // What passed is typed as if on its own; the page hands the new text back.
+        const bool backspace = characterCode == kBackspace;
+        pageType(index, backspace ? "" : utf8(characterCode).c_str(), backspace ? 1 : 0);
     }
     return characterCode;
 }
 
+int WebPage::keyDown(int index, Modifiers held, std::string_view key) {
+    const std::u16string text = utf16(key);
+    const std::optional<short> code = characterCode(keyStroke(held, key, text));
+    if (!code) {
+        return -1;
+    }
+    const short passed = press(index, *code);
+    settle();
+    return passed;
+}
+
+void WebPage::input(int index, std::string_view inputType, std::string_view data, bool keyDown) {
+    std::vector<short> codes;
+    if (inputType == "insertText") {
+        codes = characterCodes(utf16(data));
+    } else if (inputType == "deleteContentBackward") {
+        codes = {kBackspace};
+    }
+    for (const short code : codes) {
+        press(index, code);
+        if (!keyDown) {
+            form_->keyUp(box(index), keyCodeOf(code), 0);
+        }
+    }
+    settle();
+}
+
 void WebPage::textEdited(int index, std::string text) {
-    if (controls_.at(index)->kind() == ControlKind::TextBox) {
-        static_cast<TextBox&>(*controls_[index]).takeEditedText(std::move(text));
-    }
+    const auto at = static_cast<std::size_t>(index);
+    shown_.at(at)[static_cast<std::size_t>(ElementField::Text)] = text;
+    box(index).takeEditedText(std::move(text));
 }
 
-void WebPage::keyUp(int index, int keyCode, int shift) {
-    if (controls_.at(index)->kind() == ControlKind::TextBox) {
-        form_->keyUp(static_cast<const TextBox&>(*controls_[index]), keyCode, shift);
-        updateSpokenTexts();
-    }
+void WebPage::keyUp(int index, int keyCode, Modifiers held) {
+    form_->keyUp(box(index), keyCode, shiftState(held));
+    settle();
 }
 
-void WebPage::gotFocus(int index) {
-    if (controls_.at(index)->kind() == ControlKind::TextBox) {
-        form_->gotFocus(static_cast<const TextBox&>(*controls_[index]));
-        updateSpokenTexts();
-    }
+void WebPage::focused(int index) {
+    form_->gotFocus(box(index));
+    settle();
 }
 
 }  // namespace brivolo

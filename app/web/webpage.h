@@ -3,52 +3,54 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "app/control.h"
+#include "app/keystroke.h"
 #include "app/windowhost.h"
+#include "elementstate.h"
 
 namespace brivolo {
 
 class Form1;
+class TextBox;
 
-// The browser side of Form1: one page element per control, stacked by rank, mirroring the
-// controls' properties; the page's script forwards the user's events through the functions
-// below, by the control's place in the layout.
-class WebPage : public ControlObserver, public WindowHost {
+// The browser side of Form1. The page already shows the window as it stands after Load, one
+// element per control in layout order; the page's script hands the user's events over by the
+// control's place in that order, and after each event the page is told every field that
+// changed, one call per field.
+class WebPage : public WindowHost {
 public:
-    WebPage() = default;
-    ~WebPage() override;
-    WebPage(const WebPage&) = delete;
-    WebPage& operator=(const WebPage&) = delete;
-
-    // Builds the page's elements for the window's controls and starts mirroring them.
+    // Takes over the page's elements: they show `form` after Load already.
     void attach(Form1& form);
 
-    void propertyChanged(const Control& control, Property property) override;
     void queueTab() override;
     void endProgram() override;
     void endWithRunTimeError(const std::string& message) override;
 
     void click(int index);
-    short keyPress(int index, short characterCode);
+    // A key pressed in a box, as the DOM names it. Returns the character code the box's
+    // KeyPress left (0 when it discarded it), or -1 for a key that types no character.
+    int keyDown(int index, Modifiers held, std::string_view key);
+    // Text that an on-screen keyboard or an input method brings without a key of its own, as the
+    // DOM's beforeinput reports it. Each character goes through KeyPress; KeyUp follows unless a
+    // key is down, whose release will come.
+    void input(int index, std::string_view inputType, std::string_view data, bool keyDown);
+    // The user edited the box without typing (Delete): the page shows the text already.
     void textEdited(int index, std::string text);
-    void keyUp(int index, int keyCode, int shift);
-    void gotFocus(int index);
-    // Tells the page which pictures are still loading, and that the window is ready.
-    void show();
+    void keyUp(int index, int keyCode, Modifiers held);
+    void focused(int index);
 
 private:
-    void createElement(int index, const Control& control);
-    // The texts a screen reader speaks follow the controls once a handler has finished.
-    void updateSpokenTexts();
+    TextBox& box(int index);
+    // KeyPress, then the character typed at the caret if it passed.
+    short press(int index, short characterCode);
+    // Tells the page what changed, then moves the focus where a queued Tab takes it.
+    void settle();
 
     Form1* form_ = nullptr;
-    std::vector<Control*> controls_;  // in layout order; the page knows them by this index
-    std::vector<std::string> spokenNames_;
-    std::vector<std::string> spokenDescriptions_;
-    std::vector<char> behind_;  // hidden from screen readers by a picture in front
-    std::vector<bool> assetSent_ = std::vector<bool>(kAssets.size() + 1, false);
+    std::vector<ElementState> shown_;  // what each element shows, in layout order
+    bool tabQueued_ = false;
 };
 
 }  // namespace brivolo

@@ -1,0 +1,304 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
+#include "pagemarkup.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <utility>
+
+#include "app/form1.h"
+#include "app/spokentext.h"
+#include "elementstate.h"
+
+namespace brivolo {
+
+namespace {
+
+std::string cssColour(Rgb c) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", c.red, c.green, c.blue);
+    return text;
+}
+
+std::string cssColour(Paint paint) {
+    switch (paint) {
+        case Paint::None:
+        case Paint::Transparent:
+            return "transparent";
+        case Paint::SystemWindow:
+            return "Field";
+        default:
+            break;
+    }
+    return cssColour(rgb(paint));
+}
+
+std::string percent(double ems) {
+    char text[24];
+    std::snprintf(text, sizeof text, "%.4f%%", ems * 100);
+    return text;
+}
+
+std::string px(int value) {
+    return std::to_string(value) + "px";
+}
+
+std::string attribute(std::string_view name, std::string_view value) {
+    return " " + std::string(name) + "=\"" + escapeHtml(value) + '"';
+}
+
+// Lower stack rank in front.
+int zIndex(const ControlLayout& entry) {
+    return kControlCount + 1 - entry.stackRank;
+}
+
+std::string placement(const ControlLayout& entry) {
+    const Rect area = drawnArea(entry);
+    return "left:" + px(area.left) + ";top:" + px(area.top) + ";width:" + px(area.width) +
+           ";height:" + px(area.height) + ";z-index:" + std::to_string(zIndex(entry));
+}
+
+std::string field(const ElementState& state, ElementField which) {
+    return state[static_cast<std::size_t>(which)].value_or("");
+}
+
+// The attributes that the program changes, as they stand.
+std::string stateAttributes(const ElementState& state) {
+    std::string attributes;
+    for (std::size_t i = 0; i < state.size(); ++i) {
+        const auto which = static_cast<ElementField>(i);
+        if (state[i] && which != ElementField::Text && which != ElementField::Description) {
+            attributes += attribute(kElementFieldNames[i], *state[i]);
+        }
+    }
+    return attributes;
+}
+
+// A line or a rounded outline, hollow, drawn with the window's pen.
+std::string strokeSvg(const ControlLayout& entry) {
+    const Rect area = drawnArea(entry);
+    std::string svg = "<svg width=\"" + std::to_string(area.width) + "\" height=\"" +
+                      std::to_string(area.height) + "\" fill=\"none\" stroke=\"" +
+                      cssColour(entry.fore) + "\" stroke-width=\"" + std::to_string(kStrokeWidth) +
+                      "\" stroke-linecap=\"round\">";
+    if (entry.kind == ControlKind::Line) {
+        char line[120];
+        std::snprintf(line, sizeof line, "<line x1=\"%d\" y1=\"%d\" x2=\"%d\" y2=\"%d\"/>",
+                      entry.from.x - area.left, entry.from.y - area.top, entry.to.x - area.left,
+                      entry.to.y - area.top);
+        svg += line;
+    } else {
+        const double inset = kStrokeWidth / 2.0;
+        char rect[160];
+        std::snprintf(rect, sizeof rect,
+                      "<rect x=\"%g\" y=\"%g\" width=\"%g\" height=\"%g\" rx=\"%d\"/>", inset,
+                      inset, area.width - 2 * inset, area.height - 2 * inset, kCornerRadius);
+        svg += rect;
+    }
+    return svg + "</svg>";
+}
+
+// The caption's words with their runs of blanks kept: a blank after a blank is a no-break space.
+std::string keepBlanks(std::string_view text) {
+    std::string kept;
+    char previous = '\0';
+    for (const char c : text) {
+        kept += c == ' ' && previous == ' ' ? "\u00a0" : std::string(1, c);
+        previous = c;
+    }
+    return kept;
+}
+
+}  // namespace
+
+std::string escapeHtml(std::string_view text) {
+    std::string escaped;
+    for (const char c : text) {
+        switch (c) {
+            case '&':
+                escaped += "&amp;";
+                break;
+            case '<':
+                escaped += "&lt;";
+                break;
+            case '>':
+                escaped += "&gt;";
+                break;
+            case '"':
+                escaped += "&quot;";
+                break;
+            default:
+                escaped += c;
+        }
+    }
+    return escaped;
+}
+
+std::string svgDataUrl(std::string_view svg) {
+    // Attributes quoted with apostrophes need no escaping inside the page's quoted attributes;
+    // a percent sign, a hash and an ampersand would mean something else in a URL or in HTML.
+    const bool requote = svg.find('\'') == std::string_view::npos;
+    std::string url = "data:image/svg+xml,";
+    for (const char c : svg) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' && requote) {
+            url += '\'';
+        } else if (byte < 0x20 || byte >= 0x7f || c == '%' || c == '#' || c == '"' || c == '&') {
+            char escaped[4];
+            std::snprintf(escaped, sizeof escaped, "%%%02X", byte);
+            url += escaped;
+        } else {
+            url += c;
+        }
+    }
+    return url;
+}
+
+PageMarkup::PageMarkup(const Form1& form, DrawingSource drawings, FaceMetrics face)
+    : form_(form), drawings_(std::move(drawings)), face_(face) {}
+
+std::string PageMarkup::title() const {
+    return escapeHtml(keepBlanks(kCaption));
+}
+
+std::string PageMarkup::caption() const {
+    return escapeHtml(kCaption);
+}
+
+std::string PageMarkup::pictureUrl(const PictureDescription& picture) const {
+    return svgDataUrl(pictureSvg(picture, drawings_));
+}
+
+bool PageMarkup::shownAtStart(const PictureDescription& picture) const {
+    for (const Control* control : form_.controls()) {
+        if (control->kind() == ControlKind::Picture && control->visible() &&
+            control->layout().asset == picture.asset) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string PageMarkup::stageAttributes() const {
+    return attribute("aria-label", kCaption) +
+           attribute("style", "width:" + px(kClientWidth) + ";height:" + px(kClientHeight) +
+                                  ";background-color:" + cssColour(kWindowBackground));
+}
+
+std::string PageMarkup::stage() const {
+    const PictureDescription& background = pictureDescription(Asset::BeachBackground);
+    // Drawn at its own size from the window's origin: the stage crops it, nothing scales it.
+    std::string markup = "<img class=\"background\" alt=\"\"" +
+                         attribute("src", pictureUrl(background)) +
+                         attribute("width", std::to_string(background.width)) +
+                         attribute("height", std::to_string(background.height)) + ">\n";
+    for (const Control* control : form_.controls()) {
+        markup += element(*control) + '\n';
+    }
+    return markup;
+}
+
+std::string PageMarkup::element(const Control& control) const {
+    const ControlLayout& entry = control.layout();
+    const ElementState state = elementState(form_, control);
+    std::string tag = attribute("id", control.name());
+    if (followsGame(control)) {
+        tag += attribute("aria-describedby", descriptionId(control));
+    }
+    tag += stateAttributes(state);
+    std::string style = placement(entry);
+    if (entry.font != FontSize::None) {
+        const int size = pixelSize(entry.font);
+        // The first baseline lies where the window's texts have it, one line below the other.
+        const int baselineCorrection = static_cast<int>(std::lround(size * kFontAscent)) -
+                                       static_cast<int>(std::lround(size * face_.ascent));
+        char text[160];
+        std::snprintf(text, sizeof text, ";font-size:%dpx;line-height:%gpx;padding-top:%dpx", size,
+                      size * (face_.ascent + face_.descent + face_.lineGap),
+                      entry.kind == ControlKind::Label ? std::max(0, baselineCorrection) : 0);
+        style += text;
+        style += ";color:" + cssColour(entry.fore) + ";background:" + cssColour(entry.back);
+    }
+    switch (entry.kind) {
+        case ControlKind::Picture: {
+            const PictureDescription& picture = pictureDescription(entry.asset);
+            std::string classes = "picture";
+            if (entry.cursor == Cursor::Hand) {
+                classes += " hand";
+            }
+            tag += attribute("class", classes) + attribute("alt", fixedName(control)) +
+                   " draggable=\"false\"";
+            if (!entry.tooltip.empty()) {
+                tag += attribute("title", entry.tooltip);
+            }
+            if (Form1::hasClickHandler(entry.number)) {
+                tag += " role=\"button\"";
+            }
+            // A picture not on show yet gets its document from the table when it is shown.
+            tag += control.visible() ? attribute("src", pictureUrl(picture))
+                                     : attribute("data-picture", picture.name);
+            return "<img" + tag + attribute("style", style) + ">";
+        }
+        case ControlKind::Label:
+            return "<div class=\"label\"" + tag + attribute("style", style) + ">" +
+                   escapeHtml(field(state, ElementField::Text)) + "</div>";
+        case ControlKind::TextBox:
+            return "<input type=\"text\" inputmode=\"numeric\" autocomplete=\"off\" "
+                   "spellcheck=\"false\" autocorrect=\"off\" autocapitalize=\"off\"" +
+                   tag + attribute("tabindex", std::to_string(entry.tabIndex)) +
+                   attribute("value", field(state, ElementField::Text)) +
+                   attribute("style", style + ";-webkit-text-fill-color:" + cssColour(entry.fore)) +
+                   ">";
+        case ControlKind::Line:
+        case ControlKind::Shape:
+            if (!followsGame(control)) {
+                tag += attribute("aria-label", fixedName(control));
+            }
+            return "<div class=\"stroke\" role=\"img\"" + tag + attribute("style", style) + ">" +
+                   strokeSvg(entry) + "</div>";
+    }
+    return {};
+}
+
+std::string PageMarkup::descriptions() const {
+    std::string notes;
+    for (const Control* control : form_.controls()) {
+        if (followsGame(*control)) {
+            notes += "<span" + attribute("id", descriptionId(*control)) + ">" +
+                     escapeHtml(field(elementState(form_, *control), ElementField::Description)) +
+                     "</span>";
+        }
+    }
+    return notes;
+}
+
+std::string PageMarkup::pictures() const {
+    // Data URLs hold no quote, no backslash and no control character: JSON strings as they are.
+    std::string json = "{";
+    for (const PictureDescription& picture : kAssets) {
+        if (picture.asset == Asset::BeachBackground || shownAtStart(picture)) {
+            continue;
+        }
+        json += (json.size() > 1 ? ",\"" : "\"") + std::string(picture.name) + "\":\"" +
+                pictureUrl(picture) + '"';
+    }
+    return json + "}";
+}
+
+std::string PageMarkup::faceAscent() const {
+    return percent(face_.ascent);
+}
+
+std::string PageMarkup::faceDescent() const {
+    // The line gap goes below the baseline, as the desktop window sets it.
+    return percent(face_.descent + face_.lineGap);
+}
+
+std::string PageMarkup::handCursor() const {
+    return "url(\"" + svgDataUrl(drawings_(kHandPointer.drawing)) + "\") " +
+           std::to_string(kHandPointer.hotspotX) + ' ' + std::to_string(kHandPointer.hotspotY) +
+           ", pointer";
+}
+
+}  // namespace brivolo

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "app/picturesvg.h"
+
+namespace brivolo {
+
+class Control;
+class Form1;
+
+// The vertical metrics of the built-in face that its lines are set by, in ems.
+struct FaceMetrics {
+    double ascent = 0;
+    double descent = 0;
+    double lineGap = 0;
+};
+
+// The page's HTML for the window as it stands (written at build time, after Load), so that
+// the browser shows it before the program has started. Every fact comes from the layout, the
+// picture table and the window's controls.
+class PageMarkup {
+public:
+    PageMarkup(const Form1& form, DrawingSource drawings, FaceMetrics face);
+
+    // The caption as a document title: runs of blanks kept with no-break spaces.
+    std::string title() const;
+    // The caption as text, for the heading and the stage's accessible name.
+    std::string caption() const;
+    // The face's metrics as the percentages of its @font-face overrides: every engine then
+    // sets the lines as the desktop window does, whatever metrics of the file it would take.
+    std::string faceAscent() const;
+    std::string faceDescent() const;
+    // The hand cursor, as a CSS cursor value.
+    std::string handCursor() const;
+    // The stage's own attributes: its size, colour and name.
+    std::string stageAttributes() const;
+    // The window's background picture, then one element per control, in layout order.
+    std::string stage() const;
+    // The notes that describe the controls whose spoken text follows the game.
+    std::string descriptions() const;
+    // The picture documents the stage does not hold yet, by picture name, as JSON.
+    std::string pictures() const;
+
+private:
+    std::string pictureUrl(const PictureDescription& picture) const;
+    bool shownAtStart(const PictureDescription& picture) const;
+    std::string element(const Control& control) const;
+
+    const Form1& form_;
+    DrawingSource drawings_;
+    FaceMetrics face_;
+};
+
+// Text for HTML, in an attribute or between tags.
+std::string escapeHtml(std::string_view text);
+// An SVG document as a data: URL, percent-encoding only what a URL in a quoted attribute needs.
+std::string svgDataUrl(std::string_view svg);
+
+}  // namespace brivolo
