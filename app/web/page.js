@@ -12,16 +12,10 @@ const root = document.documentElement;
 const stage = document.getElementById("Form1");
 const elements = [...stage.querySelectorAll(":scope > [id]")];  // in the layout's order
 const indices = new Map(elements.map((element, index) => [element, index]));
-const pictures = JSON.parse(document.getElementById("pictures").textContent);
 const committed = new Map();  // what each box holds as far as the program knows
 const held = new Set();  // keys down now: text that comes with one gets its KeyUp from it
 let returning = null;  // the box that had the focus when the page lost it
 let ended = false;
-
-// A picture not on show at start-up gets its document when it is first shown.
-const load = (picture) => {
-  if (picture.dataset.picture && !picture.src) picture.src = pictures[picture.dataset.picture];
-};
 
 const handOver = (box) => {
   committed.set(box, box.value);
@@ -42,7 +36,6 @@ const Page = {
       document.getElementById(element.getAttribute("aria-describedby")).textContent = value;
     } else if (value === null) {
       element.removeAttribute(field);
-      if (field === "hidden") load(element);
     } else {
       element.setAttribute(field, value);
     }
@@ -74,10 +67,9 @@ const Page = {
   },
   ready() {
     if (ended) return;
+    // The drawings of the pictures not on show at start-up, before the program can show one.
+    document.body.insertAdjacentHTML("beforeend", document.getElementById("pictures").textContent);
     root.dataset.state = "ready";
-    // The pictures not on show yet, once the page is interactive, so that they are ready
-    // before they are shown.
-    requestAnimationFrame(() => setTimeout(() => stage.querySelectorAll("img").forEach(load)));
   },
 };
 
@@ -93,10 +85,8 @@ document.addEventListener("mousedown", (event) => {
 });
 document.addEventListener("contextmenu", (event) => event.preventDefault());
 stage.addEventListener("click", (event) => {
-  const index = indices.get(event.target);
-  if (!ended && event.button === 0 && index !== undefined && event.target.getAttribute("role") === "button") {
-    _brivolo_click(index);
-  }
+  const button = event.target.closest("#Form1 > [role=button]");
+  if (!ended && event.button === 0 && button) _brivolo_click(indices.get(button));
 });
 
 for (const box of stage.querySelectorAll(":scope > input")) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <stdexcept>
 #include <utility>
 
 #include "app/form1.h"
@@ -45,7 +46,7 @@ std::string px(int value) {
 }
 
 std::string attribute(std::string_view name, std::string_view value) {
-    return " " + std::string(name) + "=\"" + escapeHtml(value) + '"';
+    return " " + std::string(name) + "=\"" + escapeHtml(value, true) + '"';
 }
 
 // Lower stack rank in front.
@@ -112,24 +113,17 @@ std::string keepBlanks(std::string_view text) {
 
 }  // namespace
 
-std::string escapeHtml(std::string_view text) {
+std::string escapeHtml(std::string_view text, bool inAttribute) {
     std::string escaped;
     for (const char c : text) {
-        switch (c) {
-            case '&':
-                escaped += "&amp;";
-                break;
-            case '<':
-                escaped += "&lt;";
-                break;
-            case '>':
-                escaped += "&gt;";
-                break;
-            case '"':
-                escaped += "&quot;";
-                break;
-            default:
-                escaped += c;
+        if (c == '&') {
+            escaped += "&amp;";
+        } else if (c == '"' && inAttribute) {
+            escaped += "&quot;";
+        } else if (c == '<' && !inAttribute) {
+            escaped += "&lt;";
+        } else {
+            escaped += c;
         }
     }
     return escaped;
@@ -155,24 +149,64 @@ std::string svgDataUrl(std::string_view svg) {
     return url;
 }
 
+std::string inlineSvg(std::string_view svg, std::string_view root, std::string_view attributes,
+                      std::string_view prefix) {
+    const std::size_t open = svg.find("<svg");
+    const std::size_t openEnd = svg.find('>', open);
+    const std::size_t close = svg.rfind("</svg>");
+    if (open == std::string_view::npos || openEnd == std::string_view::npos ||
+        close == std::string_view::npos || close < openEnd) {
+        throw std::invalid_argument("not an SVG document");
+    }
+    // The root keeps what maps its drawing (viewBox, preserveAspectRatio), not its own size.
+    std::string element = "<" + std::string(root);
+    for (const std::string_view name : {"viewBox", "preserveAspectRatio"}) {
+        const std::string key = " " + std::string(name) + "=";
+        const std::size_t at = svg.substr(0, openEnd).find(key, open);
+        if (at != std::string_view::npos) {
+            const char quote = svg[at + key.size()];
+            const std::size_t end = svg.find(quote, at + key.size() + 1);
+            element += std::string(svg.substr(at, end + 1 - at));
+        }
+    }
+    element += std::string(attributes) + ">";
+    // Ids and the references to them: id="x", url(#x), href="#x".
+    const std::string_view body = svg.substr(openEnd + 1, close - openEnd - 1);
+    for (std::size_t at = 0; at < body.size();) {
+        std::size_t next = std::string_view::npos;
+        std::size_t insertAt = 0;
+        for (const std::string_view mark : {"id=\"", "id='", "url(#", "href=\"#", "href='#"}) {
+            const std::size_t found = body.find(mark, at);
+            if (found < next && (mark.front() != 'i' || (found > 0 && body[found - 1] == ' '))) {
+                next = found;
+                insertAt = found + mark.size();
+            }
+        }
+        if (next == std::string_view::npos) {
+            element += body.substr(at);
+            break;
+        }
+        element += body.substr(at, insertAt - at);
+        element += std::string(prefix) + "-";
+        at = insertAt;
+    }
+    return element + "</" + std::string(root) + ">";
+}
+
 PageMarkup::PageMarkup(const Form1& form, DrawingSource drawings, FaceMetrics face)
     : form_(form), drawings_(std::move(drawings)), face_(face) {}
 
 std::string PageMarkup::title() const {
-    return escapeHtml(keepBlanks(kCaption));
+    return escapeHtml(keepBlanks(kCaption), false);
 }
 
 std::string PageMarkup::caption() const {
-    return escapeHtml(kCaption);
+    return escapeHtml(kCaption, false);
 }
 
-std::string PageMarkup::pictureUrl(const PictureDescription& picture) const {
-    return svgDataUrl(pictureSvg(picture, drawings_));
-}
-
-bool PageMarkup::shownAtStart(const PictureDescription& picture) const {
+bool PageMarkup::hiddenAtStart(const PictureDescription& picture) const {
     for (const Control* control : form_.controls()) {
-        if (control->kind() == ControlKind::Picture && control->visible() &&
+        if (control->kind() == ControlKind::Picture && !control->visible() &&
             control->layout().asset == picture.asset) {
             return true;
         }
@@ -189,10 +223,10 @@ std::string PageMarkup::stageAttributes() const {
 std::string PageMarkup::stage() const {
     const PictureDescription& background = pictureDescription(Asset::BeachBackground);
     // Drawn at its own size from the window's origin: the stage crops it, nothing scales it.
-    std::string markup = "<img class=\"background\" alt=\"\"" +
-                         attribute("src", pictureUrl(background)) +
-                         attribute("width", std::to_string(background.width)) +
-                         attribute("height", std::to_string(background.height)) + ">\n";
+    std::string markup =
+        "<div class=\"background\"" +
+        attribute("style", "width:" + px(background.width) + ";height:" + px(background.height)) +
+        ">" + inlineSvg(pictureSvg(background, drawings_), "svg", {}, background.name) + "</div>\n";
     for (const Control* control : form_.controls()) {
         markup += element(*control) + '\n';
     }
@@ -222,27 +256,22 @@ std::string PageMarkup::element(const Control& control) const {
     }
     switch (entry.kind) {
         case ControlKind::Picture: {
-            const PictureDescription& picture = pictureDescription(entry.asset);
             std::string classes = "picture";
             if (entry.cursor == Cursor::Hand) {
                 classes += " hand";
             }
-            tag += attribute("class", classes) + attribute("alt", fixedName(control)) +
-                   " draggable=\"false\"";
+            tag += attribute("class", classes) +
+                   attribute("role", Form1::hasClickHandler(entry.number) ? "button" : "img") +
+                   attribute("aria-label", fixedName(control));
             if (!entry.tooltip.empty()) {
                 tag += attribute("title", entry.tooltip);
             }
-            if (Form1::hasClickHandler(entry.number)) {
-                tag += " role=\"button\"";
-            }
-            // A picture not on show yet gets its document from the table when it is shown.
-            tag += control.visible() ? attribute("src", pictureUrl(picture))
-                                     : attribute("data-picture", picture.name);
-            return "<img" + tag + attribute("style", style) + ">";
+            return "<div" + tag + attribute("style", style) + ">" +
+                   picture(control, pictureDescription(entry.asset)) + "</div>";
         }
         case ControlKind::Label:
             return "<div class=\"label\"" + tag + attribute("style", style) + ">" +
-                   escapeHtml(field(state, ElementField::Text)) + "</div>";
+                   escapeHtml(field(state, ElementField::Text), false) + "</div>";
         case ControlKind::TextBox:
             return "<input type=\"text\" inputmode=\"numeric\" autocomplete=\"off\" "
                    "spellcheck=\"false\" autocorrect=\"off\" autocapitalize=\"off\"" +
@@ -265,25 +294,33 @@ std::string PageMarkup::descriptions() const {
     std::string notes;
     for (const Control* control : form_.controls()) {
         if (followsGame(*control)) {
-            notes += "<span" + attribute("id", descriptionId(*control)) + ">" +
-                     escapeHtml(field(elementState(form_, *control), ElementField::Description)) +
-                     "</span>";
+            notes +=
+                "<span" + attribute("id", descriptionId(*control)) + ">" +
+                escapeHtml(field(elementState(form_, *control), ElementField::Description), false) +
+                "</span>";
         }
     }
     return notes;
 }
 
-std::string PageMarkup::pictures() const {
-    // Data URLs hold no quote, no backslash and no control character: JSON strings as they are.
-    std::string json = "{";
-    for (const PictureDescription& picture : kAssets) {
-        if (picture.asset == Asset::BeachBackground || shownAtStart(picture)) {
-            continue;
-        }
-        json += (json.size() > 1 ? ",\"" : "\"") + std::string(picture.name) + "\":\"" +
-                pictureUrl(picture) + '"';
+std::string PageMarkup::picture(const Control& control, const PictureDescription& picture) const {
+    if (control.visible()) {
+        return inlineSvg(pictureSvg(picture, drawings_), "svg", " aria-hidden=\"true\"",
+                         control.name());
     }
-    return json + "}";
+    return "<svg aria-hidden=\"true\"><use href=\"#" + std::string(picture.name) +
+           "\" width=\"100%\" height=\"100%\"/></svg>";
+}
+
+std::string PageMarkup::pictures() const {
+    std::string symbols = "<svg class=\"pictures\" aria-hidden=\"true\">";
+    for (const PictureDescription& picture : kAssets) {
+        if (hiddenAtStart(picture)) {
+            symbols += inlineSvg(pictureSvg(picture, drawings_), "symbol",
+                                 attribute("id", picture.name), picture.name);
+        }
+    }
+    return symbols + "</svg>";
 }
 
 std::string PageMarkup::faceAscent() const {

@@ -22,6 +22,10 @@ struct FaceMetrics {
 // The page's HTML for the window as it stands (written at build time, after Load), so that
 // the browser shows it before the program has started. Every fact comes from the layout, the
 // picture table and the window's controls.
+//
+// The pictures on show are drawn inline, in the page itself, which paints them with the rest
+// and at any scale. Each picture not on show yet is a reference to its drawing, which the page
+// adds once the program runs (pictures()), before the program can show it.
 class PageMarkup {
 public:
     PageMarkup(const Form1& form, DrawingSource drawings, FaceMetrics face);
@@ -42,22 +46,27 @@ public:
     std::string stage() const;
     // The notes that describe the controls whose spoken text follows the game.
     std::string descriptions() const;
-    // The picture documents the stage does not hold yet, by picture name, as JSON.
+    // An <svg> holding one <symbol> per picture of a control hidden at start-up.
     std::string pictures() const;
 
 private:
-    std::string pictureUrl(const PictureDescription& picture) const;
-    bool shownAtStart(const PictureDescription& picture) const;
     std::string element(const Control& control) const;
+    std::string picture(const Control& control, const PictureDescription& picture) const;
+    bool hiddenAtStart(const PictureDescription& picture) const;
 
     const Form1& form_;
     DrawingSource drawings_;
     FaceMetrics face_;
 };
 
-// Text for HTML, in an attribute or between tags.
-std::string escapeHtml(std::string_view text);
+// Text for HTML, in a quoted attribute or between tags.
+std::string escapeHtml(std::string_view text, bool inAttribute);
 // An SVG document as a data: URL, percent-encoding only what a URL in a quoted attribute needs.
 std::string svgDataUrl(std::string_view svg);
+// An SVG document as an element of the page: its root becomes `root` (svg or symbol) with the
+// given attributes, sized by the page, and its ids and their references take `prefix`, so
+// that they are unique in the page.
+std::string inlineSvg(std::string_view svg, std::string_view root, std::string_view attributes,
+                      std::string_view prefix);
 
 }  // namespace brivolo
