@@ -233,7 +233,10 @@ struct CursorDescription {
 
 inline constexpr CursorDescription kHandPointer{"hand-pointer", "hand-pointer.svg", 32, 32, 12, 1};
 
-// The program's own icon, for the window, the launcher and the taskbar.
+// The program's own icon, for the window, the launcher and the taskbar, and the sizes it is
+// rendered at for them: the window hands all of them to the window manager, and the desktop's
+// icon theme gets one file of each.
 inline constexpr std::string_view kProgramIcon = "brivolo.svg";
+inline constexpr std::array<int, 8> kProgramIconSides{16, 22, 24, 32, 48, 64, 128, 256};
 
 }  // namespace brivolo
