@@ -9,7 +9,7 @@
 #include "app/form1.h"
 #include "app/layout.h"
 #include "app/stacking.h"
-#include "support/fakes.h"
+#include "support/harness.h"
 
 using namespace brivolo;
 

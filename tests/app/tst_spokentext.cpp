@@ -4,7 +4,7 @@
 #include <QTest>
 
 #include "app/spokentext.h"
-#include "support/fakes.h"
+#include "support/harness.h"
 
 using namespace brivolo;
 

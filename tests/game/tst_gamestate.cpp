@@ -7,7 +7,7 @@
 
 #include "game/gamestate.h"
 #include "game/randomsource.h"
-#include "support/fakes.h"
+#include "support/harness.h"
 
 using namespace brivolo;
 

@@ -4,7 +4,7 @@
 #include <QTest>
 #include <set>
 
-#include "support/fakes.h"
+#include "support/harness.h"
 
 using namespace brivolo;
 using namespace brivolo::test;

@@ -124,4 +124,4 @@ void TranslationTest::numbersFollowItalianConventions() {
 }
 
 QTEST_MAIN(TranslationTest)
-#include "translation_test.moc"
+#include "tst_toolkittranslation.moc"

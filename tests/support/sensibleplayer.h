@@ -6,17 +6,17 @@
 #include <random>
 #include <string>
 
-namespace brivolo::hardening {
+namespace brivolo::test {
 
-class WindowUnderTest;
+class PlayedWindow;
 
 // Plays the game as a child would, one event per step: starts a game, asks for each
-// operation, types an answer (mostly the right one), then the total of the scores.
-// Whatever else happened to the window in between, each step moves the game on from where
-// it stands.
+// operation, types an answer (mostly the right one, read off the window), then the total of
+// the scores. Whatever else happened to the window in between, each step moves the game on
+// from where it stands.
 class SensiblePlayer {
 public:
-    SensiblePlayer(WindowUnderTest& window, std::uint64_t seed, double rightShare = 0.75);
+    SensiblePlayer(PlayedWindow& window, std::uint64_t seed, double rightShare = 0.75);
 
     // Makes one move; false when the window offers none (the program has ended).
     bool step();
@@ -25,7 +25,7 @@ private:
     std::string planFor(const std::string& right, int operation);
     void typeTowards(const std::string& plan, const std::string& typed);
 
-    WindowUnderTest& window_;
+    PlayedWindow& window_;
     std::mt19937_64 engine_;
     double rightShare_;
     int plannedOperation_ = -1;
@@ -34,4 +34,4 @@ private:
     std::string totalPlan_;
 };
 
-}  // namespace brivolo::hardening
+}  // namespace brivolo::test
