@@ -138,8 +138,8 @@ std::string pictureSvg(const PictureDescription& picture, const DrawingSource& s
     // A cut that keeps the picture's full height. SVG Tiny 1.2 has no clip short of the
     // viewport: browsers take the clip path, which QSvgRenderer leaves in <defs> unused, and
     // QSvgRenderer clears the rows below with its compositing operator, which browsers ignore
-    // (the rectangle has no paint for them). The document is to be drawn onto a surface of
-    // its own.
+    // (for them the rectangle is transparent). Clearing is why the document must be drawn
+    // onto a surface of its own.
     const std::string kept = std::to_string(keptRows);
     svg += "<defs><clipPath id=\"" + std::string(kCutId) + "\"><rect width=\"" + width +
            "\" height=\"" + kept + "\"/></clipPath></defs>";

@@ -6,7 +6,7 @@
 
 namespace brivolo {
 
-AssetStore::AssetStore(const PicturePack& prerendered) : prerendered_(prerendered) {}
+AssetStore::AssetStore() : prerendered_(PicturePack::builtIn()) {}
 
 QSize AssetStore::deviceSize(QSize logicalSize, qreal devicePixelRatio) {
     return QSize(int(std::ceil(logicalSize.width() * devicePixelRatio - 0.01)),
@@ -73,7 +73,10 @@ QCursor AssetStore::handCursor(qreal devicePixelRatio) {
 
 QIcon AssetStore::programIcon() {
     QIcon icon;
-    for (const int side : kProgramIconSides) {
+    for (const auto [side, forWindow] : kProgramIconSizes) {
+        if (!forWindow) {
+            continue;
+        }
         const QSize size(side, side);
         QImage image = prerendered_.image(kProgramIcon, size);
         if (image.isNull()) {

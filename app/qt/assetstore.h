@@ -22,7 +22,7 @@ namespace brivolo {
 // when the program was built and are unpacked; any other size is rendered from the drawings.
 class AssetStore {
 public:
-    explicit AssetStore(const PicturePack& prerendered = PicturePack::builtIn());
+    AssetStore();
     AssetStore(const AssetStore&) = delete;
     AssetStore& operator=(const AssetStore&) = delete;
 

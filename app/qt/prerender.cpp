@@ -22,9 +22,9 @@ using namespace brivolo;
 namespace {
 
 bool writeIconTheme(VectorPictures& drawings, const QString& theme, const QString& name) {
-    for (const int side : kProgramIconSides) {
-        const QString folder = QStringLiteral("%1/%2x%2/apps").arg(theme).arg(side);
-        const QImage icon = drawings.renderDrawing(kProgramIcon, QSize(side, side));
+    for (const ProgramIconSize& size : kProgramIconSizes) {
+        const QString folder = QStringLiteral("%1/%2x%2/apps").arg(theme).arg(size.side);
+        const QImage icon = drawings.renderDrawing(kProgramIcon, QSize(size.side, size.side));
         if (!QDir().mkpath(folder) || !icon.convertToFormat(QImage::Format_ARGB32)
                                            .save(QStringLiteral("%1/%2.png").arg(folder, name))) {
             std::fprintf(stderr, "%s: cannot write\n", qPrintable(folder));
@@ -71,8 +71,10 @@ int main(int argc, char* argv[]) {
         }
         addDrawing(kHandPointer.drawing, QSize(kHandPointer.width, kHandPointer.height) * scale);
     }
-    for (const int side : kProgramIconSides) {
-        addDrawing(kProgramIcon, QSize(side, side));
+    for (const auto [side, forWindow] : kProgramIconSizes) {
+        if (forWindow) {
+            addDrawing(kProgramIcon, QSize(side, side));
+        }
     }
     QFile out(QString::fromLocal8Bit(argv[1]));
     if (!out.open(QIODevice::WriteOnly) || out.write(pack) != pack.size()) {

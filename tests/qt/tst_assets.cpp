@@ -283,9 +283,11 @@ private Q_SLOTS:
                 }
             }
         }
-        for (const int side : kProgramIconSides) {
-            holds(kProgramIcon, QSize(side, side),
-                  drawings.renderDrawing(kProgramIcon, QSize(side, side)));
+        for (const auto [side, forWindow] : kProgramIconSizes) {
+            if (forWindow) {
+                holds(kProgramIcon, QSize(side, side),
+                      drawings.renderDrawing(kProgramIcon, QSize(side, side)));
+            }
         }
     }
 
