@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "support/playedwindow.h"
+#include "support/sensibleplayer.h"
 #include "support/windowfixture.h"
 
 class QWidget;

@@ -7,9 +7,9 @@
 
 #include "app/form1.h"
 #include "app/keystroke.h"
-#include "support/playedwindow.h"
 #include "support/recordinghost.h"
 #include "support/scriptedrandom.h"
+#include "support/sensibleplayer.h"
 
 namespace brivolo::test {
 

@@ -3,7 +3,6 @@
 #include "sensibleplayer.h"
 
 #include "app/form1.h"
-#include "support/playedwindow.h"
 #include "support/shownoperation.h"
 
 namespace brivolo::test {

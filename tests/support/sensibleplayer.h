@@ -6,9 +6,27 @@
 #include <random>
 #include <string>
 
+namespace brivolo {
+class Control;
+class Form1;
+class TextBox;
+}  // namespace brivolo
+
 namespace brivolo::test {
 
-class PlayedWindow;
+// A game window as a player's hands reach it: through the core alone (Harness) or through
+// the real front end (the hardening tests' WindowUnderTest).
+class PlayedWindow {
+public:
+    virtual ~PlayedWindow() = default;
+    virtual Form1& playedForm() = 0;
+    // The text box that has the keyboard focus, if any.
+    virtual TextBox* focusedBox() = 0;
+    // A left click on the control.
+    virtual void clickControl(const Control& control) = 0;
+    // A digit, or '\b' for Backspace, typed into the focus.
+    virtual void typeCharacter(char character) = 0;
+};
 
 // Plays the game as a child would, one event per step: starts a game, asks for each
 // operation, types an answer (mostly the right one, read off the window), then the total of
