@@ -29,6 +29,14 @@ QByteArray drawingText(std::string_view drawing) {
     return file.readAll();
 }
 
+// The picture's document, which the core composes of the drawings built into the program.
+QByteArray pictureDocument(const PictureDescription& picture) {
+    std::deque<std::string> texts;  // the drawings, kept while the document is made
+    return QByteArray::fromStdString(pictureSvg(picture, [&texts](std::string_view file) {
+        return std::string_view(texts.emplace_back(drawingText(file).toStdString()));
+    }));
+}
+
 QImage draw(QSvgRenderer& svg, QSize deviceSize) {
     QImage out(deviceSize, QImage::Format_ARGB32_Premultiplied);
     out.fill(Qt::transparent);
@@ -64,15 +72,7 @@ QSvgRenderer& VectorPictures::renderer(const QString& key,
 
 QImage VectorPictures::render(Asset asset, QSize deviceSize) {
     const PictureDescription& picture = pictureDescription(asset);
-    return draw(renderer(toQString(picture.name),
-                         [&picture] {
-                             std::deque<std::string> texts;
-                             return QByteArray::fromStdString(
-                                 pictureSvg(picture, [&texts](std::string_view file) {
-                                     return std::string_view(
-                                         texts.emplace_back(drawingText(file).toStdString()));
-                                 }));
-                         }),
+    return draw(renderer(toQString(picture.name), [&picture] { return pictureDocument(picture); }),
                 deviceSize);
 }
 

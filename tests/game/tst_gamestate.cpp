@@ -7,7 +7,7 @@
 
 #include "game/gamestate.h"
 #include "game/randomsource.h"
-#include "support/harness.h"
+#include "support/scriptedrandom.h"
 
 using namespace brivolo;
 
