@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 // Answer boxes: every key press is filtered, every key release checks the open box.
+#include "answertext.h"
 #include "app/form1.h"
 #include "keyfilter.h"
 

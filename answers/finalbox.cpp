@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 // Final box: the children type the total of the three scores.
+#include "answertext.h"
 #include "app/form1.h"
 #include "keyfilter.h"
 

@@ -236,4 +236,20 @@ inline constexpr CursorDescription kHandPointer{"hand-pointer", "hand-pointer.sv
 // The program's own icon, for the window, the launcher and the taskbar.
 inline constexpr std::string_view kProgramIcon = "brivolo.svg";
 
+// The sizes the program icon is rendered at: the desktop's icon theme gets a file of each, and
+// the window hands those marked to the window manager (the sizes Qt picks for an icon that
+// has none of its own).
+struct ProgramIconSize {
+    int side;
+    bool forWindow;
+};
+inline constexpr std::array<ProgramIconSize, 8> kProgramIconSizes{{{16, true},
+                                                                   {22, false},
+                                                                   {24, false},
+                                                                   {32, true},
+                                                                   {48, false},
+                                                                   {64, true},
+                                                                   {128, true},
+                                                                   {256, false}}};
+
 }  // namespace brivolo

@@ -60,6 +60,8 @@ Rgb rgb(Paint paint);          // not for Transparent, None or SystemWindow
 inline constexpr int kRowLength = 20;
 enum class ConeRow { Green, Red, LightBlue };  // which player's is which: kPlayers
 
+// Element k of the progress row is Image(3 + k) up to k = 3 and Image(68 + k) after: the
+// numbers 7 to 71 in between are the cones', the faces', the calculator's and the happy fish's.
 constexpr int progressImageNumber(int element) {
     return element <= 3 ? 3 + element : element + 68;
 }

@@ -3,6 +3,8 @@
 #include "picturesvg.h"
 
 #include <array>
+#include <cstdio>
+#include <cstdlib>
 
 namespace brivolo {
 
@@ -21,6 +23,24 @@ void replaceAll(std::string& text, std::string_view from, std::string_view to) {
     }
 }
 
+std::string number(double value) {
+    std::array<char, 32> text{};
+    std::snprintf(text.data(), text.size(), "%.9g", value);
+    return text.data();
+}
+
+// The value of one attribute (` name="..."`) of an element's opening tag; empty when absent.
+std::string_view attribute(std::string_view tag, std::string_view name) {
+    const std::string key = " " + std::string(name) + "=\"";
+    const std::size_t at = tag.find(key);
+    if (at == std::string_view::npos) {
+        return {};
+    }
+    const std::size_t from = at + key.size();
+    const std::size_t close = tag.find('"', from);
+    return close == std::string_view::npos ? std::string_view{} : tag.substr(from, close - from);
+}
+
 // Drops one attribute (` name="..."`) from an element's opening tag.
 void dropAttribute(std::string& tag, std::string_view name) {
     const std::string key = " " + std::string(name) + "=\"";
@@ -34,24 +54,60 @@ void dropAttribute(std::string& tag, std::string_view name) {
     }
 }
 
-// A drawing as an element nested in the picture: from its root <svg> on, its own size and
-// proportions replaced by the area it is drawn into.
-std::string nested(std::string_view drawing, int width, int height) {
+// The area of the drawing's own coordinates that its root shows: its view box, or else its
+// width and height from the origin.
+std::array<double, 4> viewBox(std::string_view rootTag) {
+    std::array<double, 4> box{};
+    const std::string given(attribute(rootTag, "viewBox"));
+    if (!given.empty()) {
+        const char* at = given.c_str();
+        for (double& value : box) {
+            char* end = nullptr;
+            value = std::strtod(at, &end);
+            at = end;
+            while (*at == ',' || *at == ' ') {
+                ++at;
+            }
+        }
+        return box;
+    }
+    box[2] = std::atof(std::string(attribute(rootTag, "width")).c_str());
+    box[3] = std::atof(std::string(attribute(rootTag, "height")).c_str());
+    return box;
+}
+
+// A drawing as a group of the picture, drawn into the area from the origin to (width, height):
+// its root <svg> becomes a <g> whose transform maps its view box there. The group keeps the
+// root's other attributes; it has no viewport and so clips nothing, which QSvgRenderer (SVG
+// Tiny 1.2) and browsers agree on, where they draw a nested <svg> differently.
+std::string inlined(std::string_view drawing, double width, double height) {
     const std::size_t root = drawing.find("<svg");
-    if (root == std::string_view::npos) {
-        return {};
-    }
     const std::size_t tagEnd = drawing.find('>', root);
-    if (tagEnd == std::string_view::npos) {
+    const std::size_t close = drawing.rfind("</svg>");
+    if (root == std::string_view::npos || tagEnd == std::string_view::npos ||
+        close == std::string_view::npos || close < tagEnd) {
         return {};
     }
-    std::string tag(drawing.substr(root, tagEnd - root));
-    for (const std::string_view name : {"width", "height", "x", "y", "preserveAspectRatio"}) {
+    std::string tag(drawing.substr(root + 4, tagEnd - root - 4));
+    const auto [x, y, boxWidth, boxHeight] = viewBox(tag);
+    for (const std::string_view name :
+         {"xmlns", "width", "height", "x", "y", "viewBox", "preserveAspectRatio"}) {
         dropAttribute(tag, name);
     }
-    tag += " width=\"" + std::to_string(width) + "\" height=\"" + std::to_string(height) +
-           "\" preserveAspectRatio=\"none\"";
-    return tag + std::string(drawing.substr(tagEnd));
+    const double scaleX = boxWidth > 0 ? width / boxWidth : 1.0;
+    const double scaleY = boxHeight > 0 ? height / boxHeight : 1.0;
+    std::string transform;
+    if (scaleX != 1.0 || scaleY != 1.0) {
+        transform = "scale(" + number(scaleX) + ' ' + number(scaleY) + ")";
+    }
+    if (x != 0.0 || y != 0.0) {
+        transform += (transform.empty() ? "" : " ") + std::string("translate(") + number(-x) + ' ' +
+                     number(-y) + ")";
+    }
+    if (!transform.empty()) {
+        tag += " transform=\"" + transform + "\"";
+    }
+    return "<g" + tag + std::string(drawing.substr(tagEnd, close - tagEnd)) + "</g>";
 }
 
 }  // namespace
@@ -66,21 +122,30 @@ std::string pictureSvg(const PictureDescription& picture, const DrawingSource& s
     for (const ColourSwap& swap : picture.swaps) {
         replaceAll(base, swap.from, swap.to);
     }
-    std::string layers = nested(base, picture.width, drawnHeight);
+    std::string layers = inlined(base, picture.width, drawnHeight);
     if (!picture.overlay.empty()) {
-        layers += nested(source(picture.overlay), picture.width, drawnHeight);
+        layers += inlined(source(picture.overlay), picture.width, drawnHeight);
     }
 
     std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + width +
                       "\" height=\"" + height + "\" viewBox=\"0 0 " + width + ' ' + height +
                       "\" preserveAspectRatio=\"none\">";
-    if (picture.lastDrawnRow >= 0) {
-        svg += "<clipPath id=\"" + std::string(kCutId) + "\"><rect width=\"" + width +
-               "\" height=\"" + std::to_string(picture.lastDrawnRow + 1) + "\"/></clipPath>";
-        svg += "<g clip-path=\"url(#" + std::string(kCutId) + ")\">" + layers + "</g>";
-    } else {
-        svg += layers;
+    const int keptRows = picture.lastDrawnRow + 1;
+    if (picture.lastDrawnRow < 0 || keptRows >= picture.height) {
+        // Uncut, or cut where the picture ends: its own viewport leaves out the rest.
+        return svg + layers + "</svg>";
     }
+    // A cut that keeps the picture's full height. SVG Tiny 1.2 has no clip short of the
+    // viewport: browsers take the clip path, which QSvgRenderer leaves in <defs> unused, and
+    // QSvgRenderer clears the rows below with its compositing operator, which browsers ignore
+    // (for them the rectangle is transparent). Clearing is why the document must be drawn
+    // onto a surface of its own.
+    const std::string kept = std::to_string(keptRows);
+    svg += "<defs><clipPath id=\"" + std::string(kCutId) + "\"><rect width=\"" + width +
+           "\" height=\"" + kept + "\"/></clipPath></defs>";
+    svg += "<g clip-path=\"url(#" + std::string(kCutId) + ")\">" + layers + "</g>";
+    svg += "<rect y=\"" + kept + "\" width=\"" + width + "\" height=\"" +
+           std::to_string(picture.height - keptRows) + "\" fill-opacity=\"0\" comp-op=\"clear\"/>";
     return svg + "</svg>";
 }
 

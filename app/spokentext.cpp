@@ -17,19 +17,6 @@ constexpr int kSecondOperandLabel = 3;
 constexpr int kOperationBalloon = 1;
 constexpr int kTotalBox = 4;
 
-// In the order of kPlayers.
-struct PlayerWords {
-    std::string_view score;
-    std::string_view answerBox;
-};
-
-constexpr std::array<PlayerWords, 3> kPlayerWords{{
-    {"Punti del verde", "Risposta del nipotino verde"},
-    {"Punti del rosso", "Risposta del nipotino rosso"},
-    {"Punti dell'azzurro", "Risposta del nipotino azzurro"},
-}};
-static_assert(kPlayerWords.size() == kPlayers.size());
-
 // The labels between the numbers: the "=" after the operation and the signs of the score row.
 struct Symbol {
     int label;
@@ -69,9 +56,9 @@ SpokenText spokenLabel(const Label& label) {
         default:
             break;
     }
-    for (std::size_t i = 0; i < kPlayers.size(); ++i) {
-        if (kPlayers[i].scoreLabel == number) {
-            std::string owner(kPlayerWords[i].score);
+    for (const PlayerBinding& player : kPlayers) {
+        if (player.scoreLabel == number) {
+            std::string owner(player.spokenScore);
             return {label.caption().empty() ? owner : owner + ": " + label.caption(), {}};
         }
     }
@@ -110,9 +97,9 @@ std::string fixedName(const Control& control) {
         case ControlKind::Picture:
             return std::string(pictureDescription(control.layout().asset).description);
         case ControlKind::TextBox:
-            for (std::size_t i = 0; i < kPlayers.size(); ++i) {
-                if (kPlayers[i].answerBox == control.number()) {
-                    return std::string(kPlayerWords[i].answerBox);
+            for (const PlayerBinding& player : kPlayers) {
+                if (player.answerBox == control.number()) {
+                    return std::string(player.spokenAnswerBox);
                 }
             }
             return "Totale dei punti";
@@ -126,7 +113,7 @@ std::string fixedName(const Control& control) {
     return {};
 }
 
-bool followsGame(const Control& control) {
+bool spokenTextChanges(const Control& control) {
     const ControlKind kind = control.kind();
     return kind == ControlKind::Label || kind == ControlKind::TextBox ||
            (kind == ControlKind::Shape && control.number() == kOperationBalloon);

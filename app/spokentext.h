@@ -20,8 +20,9 @@ struct SpokenText {
 // answer it takes, a balloon and its tips what they are. Labels have none: their caption speaks.
 std::string fixedName(const Control& control);
 
-// Labels, text boxes and the operation balloon: what they say follows the game.
-bool followsGame(const Control& control);
+// Whether what the control says changes as the game goes on, so that spokenText() must be read
+// again after each handler; the other controls only ever say their fixed name.
+bool spokenTextChanges(const Control& control);
 
 // The operation reads as its parts ("3", "più", "4"), the balloon as the whole operation,
 // the score squares as "Punti del verde: 3", and the box that is open says whose turn it is.

@@ -64,7 +64,6 @@ class ImageArray {
 public:
     void bind(int index, Picture& picture) { pictures_[index] = &picture; }
     Picture& operator[](double index) const;
-    bool isBound(int index) const { return pictures_[index] != nullptr; }
 
 private:
     CheckedArray<Picture*, 21> pictures_;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 
 #include "app/layout.h"
 #include "gamestate.h"
@@ -10,7 +11,8 @@
 namespace brivolo {
 
 // Each player colour binds one answer box, its balloon, one ice-cream counter and row,
-// and one score with its label. The rotation is the order of this table.
+// and one score with its label, and what a screen reader calls the two. The rotation is the
+// order of this table.
 struct PlayerBinding {
     ConeRow coneRow;  // the pictures of iceCreamRow
     int turn;         // value of `turno` while this player answers (3 before it wraps to 0)
@@ -21,6 +23,8 @@ struct PlayerBinding {
     ImageArray GameState::*iceCreamRow;
     float GameState::*score;
     int scoreLabel;
+    std::string_view spokenScore;      // the score label's name, before its number
+    std::string_view spokenAnswerBox;  // the answer box's name
 };
 
 inline constexpr std::array<PlayerBinding, 3> kPlayers{{
@@ -32,7 +36,9 @@ inline constexpr std::array<PlayerBinding, 3> kPlayers{{
      &GameState::gelatoverde,
      &GameState::gelativerdi,
      &GameState::numeroverdi,
-     5},
+     5,
+     "Punti del verde",
+     "Risposta del nipotino verde"},
     {ConeRow::Red,
      2,
      2,
@@ -41,7 +47,9 @@ inline constexpr std::array<PlayerBinding, 3> kPlayers{{
      &GameState::gelatorosso,
      &GameState::gelatirossi,
      &GameState::numerorossi,
-     7},
+     7,
+     "Punti del rosso",
+     "Risposta del nipotino rosso"},
     {ConeRow::LightBlue,
      3,
      3,
@@ -50,7 +58,9 @@ inline constexpr std::array<PlayerBinding, 3> kPlayers{{
      &GameState::gelatoazzurro,
      &GameState::gelatiazzurri,
      &GameState::numeroazzurri,
-     9},
+     9,
+     "Punti dell'azzurro",
+     "Risposta del nipotino azzurro"},
 }};
 
 inline constexpr const PlayerBinding& kGreen = kPlayers[0];

@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <cstdio>
 
-#include "app/qt/assetstore.h"
+#include "app/qt/vectorpictures.h"
 
 using namespace brivolo;
 
@@ -40,21 +40,22 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     const QString out =
         argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("contact-sheet.png");
-    AssetStore store;
+    VectorPictures drawings;
     std::vector<Entry> entries;
     for (const PictureDescription& picture : kAssets) {
+        const QSize size(picture.width, picture.height);
         entries.push_back({QString::fromUtf8(picture.name.data(), qsizetype(picture.name.size())),
-                           QSize(picture.width, picture.height), store.image(picture.asset, 1),
-                           store.image(picture.asset, 2)});
+                           size, drawings.render(picture.asset, size),
+                           drawings.render(picture.asset, size * 2)});
     }
     const QSize hand(kHandPointer.width, kHandPointer.height);
     entries.push_back({QStringLiteral("hand-pointer"), hand,
-                       store.renderDrawing(kHandPointer.drawing, hand),
-                       store.renderDrawing(kHandPointer.drawing, hand * 2)});
+                       drawings.renderDrawing(kHandPointer.drawing, hand),
+                       drawings.renderDrawing(kHandPointer.drawing, hand * 2)});
     const QSize icon(64, 64);
     entries.push_back({QStringLiteral("program icon"), icon,
-                       store.renderDrawing(kProgramIcon, icon),
-                       store.renderDrawing(kProgramIcon, icon * 2)});
+                       drawings.renderDrawing(kProgramIcon, icon),
+                       drawings.renderDrawing(kProgramIcon, icon * 2)});
 
     // Shelf layout: entries side by side, a new row when the sheet is full.
     std::vector<QRect> cells;

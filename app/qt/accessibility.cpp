@@ -30,7 +30,7 @@ void apply(QWidget& widget, const SpokenText& spoken) {
 
 void updateSpokenTexts(const Form1& form, const FormWindow& window) {
     for (const Control* control : form.controls()) {
-        if (!followsGame(*control)) {
+        if (!spokenTextChanges(*control)) {
             continue;
         }
         if (QWidget* widget = window.widgetFor(*control); widget != nullptr) {

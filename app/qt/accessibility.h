@@ -7,9 +7,9 @@ namespace brivolo {
 class Form1;
 class FormWindow;
 
-// Brings the accessible names and descriptions of the controls whose spoken text follows the
-// game up to date; called after each property change, it tells assistive technology only about
-// texts that changed. The other controls keep the fixed name FormWindow gives them.
+// Brings what assistive technology reads of the window up to date with the controls: the names
+// and descriptions of those whose spoken text changes, and which stacked picture is in front.
+// Only what changed is told.
 void updateSpokenTexts(const Form1& form, const FormWindow& window);
 
 }  // namespace brivolo

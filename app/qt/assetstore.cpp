@@ -6,13 +6,7 @@
 
 namespace brivolo {
 
-AssetStore::AssetStore(const PicturePack& prerendered) : prerendered_(prerendered) {}
-
-QImage AssetStore::image(Asset asset, qreal scale) {
-    const PictureDescription& picture = pictureDescription(asset);
-    return render(asset, QSize(int(std::lround(picture.width * scale)),
-                               int(std::lround(picture.height * scale))));
-}
+AssetStore::AssetStore() : prerendered_(PicturePack::builtIn()) {}
 
 QSize AssetStore::deviceSize(QSize logicalSize, qreal devicePixelRatio) {
     return QSize(int(std::ceil(logicalSize.width() * devicePixelRatio - 0.01)),
@@ -53,7 +47,7 @@ QPixmap AssetStore::pixmap(Asset asset, QSize logicalSize, qreal devicePixelRati
         image = prerendered_.image(pictureDescription(asset).name, size);
     }
     if (image.isNull()) {
-        image = render(asset, size);
+        image = drawings_.render(asset, size);
     }
     QPixmap pixmap = QPixmap::fromImage(std::move(image));
     pixmap.setDevicePixelRatio(devicePixelRatio);
@@ -69,7 +63,7 @@ QCursor AssetStore::handCursor(qreal devicePixelRatio) {
                      int(std::lround(kHandPointer.height * devicePixelRatio)));
     QImage image = prerendered_.image(kHandPointer.drawing, size);
     if (image.isNull()) {
-        image = renderDrawing(kHandPointer.drawing, size);
+        image = drawings_.renderDrawing(kHandPointer.drawing, size);
     }
     QPixmap pixmap = QPixmap::fromImage(std::move(image));
     pixmap.setDevicePixelRatio(devicePixelRatio);
@@ -79,12 +73,16 @@ QCursor AssetStore::handCursor(qreal devicePixelRatio) {
 
 QIcon AssetStore::programIcon() {
     QIcon icon;
-    for (const int side : kProgramIconSides) {
-        const QImage image = prerendered_.image(kProgramIcon, QSize(side, side));
-        if (image.isNull()) {
-            return QIcon(resourcePath(kProgramIcon));
+    for (const auto [side, forWindow] : kProgramIconSizes) {
+        if (!forWindow) {
+            continue;
         }
-        icon.addPixmap(QPixmap::fromImage(image));
+        const QSize size(side, side);
+        QImage image = prerendered_.image(kProgramIcon, size);
+        if (image.isNull()) {
+            image = drawings_.renderDrawing(kProgramIcon, size);
+        }
+        icon.addPixmap(QPixmap::fromImage(std::move(image)));
     }
     return icon;
 }

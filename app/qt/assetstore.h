@@ -22,7 +22,7 @@ namespace brivolo {
 // when the program was built and are unpacked; any other size is rendered from the drawings.
 class AssetStore {
 public:
-    explicit AssetStore(const PicturePack& prerendered = PicturePack::builtIn());
+    AssetStore();
     AssetStore(const AssetStore&) = delete;
     AssetStore& operator=(const AssetStore&) = delete;
 
@@ -30,18 +30,9 @@ public:
     QPixmap pixmap(Asset asset, QSize logicalSize, qreal devicePixelRatio);
     // Starts unpacking, on another thread, a picture that pixmap() is about to be asked for.
     void prepare(Asset asset, QSize logicalSize, qreal devicePixelRatio);
-    // The picture at its own pixel size times `scale`, premultiplied ARGB, from the drawing.
-    QImage image(Asset asset, qreal scale = 1.0);
-    QImage render(Asset asset, QSize deviceSize) { return drawings_.render(asset, deviceSize); }
 
     QCursor handCursor(qreal devicePixelRatio);
     QIcon programIcon();
-    QImage renderDrawing(std::string_view drawing, QSize deviceSize) {
-        return drawings_.renderDrawing(drawing, deviceSize);
-    }
-    static QString resourcePath(std::string_view drawing) {
-        return VectorPictures::resourcePath(drawing);
-    }
 
 private:
     static QSize deviceSize(QSize logicalSize, qreal devicePixelRatio);

@@ -54,18 +54,10 @@ FormWindow::FormWindow(RandomSource& random, AssetStore& assets)
     for (Control* control : byRank) {
         widgets_.insert(control, createWidget(*control));
     }
-    // Tab order follows the text boxes' tab indices.
-    std::vector<Control*> boxes;
-    for (Control* control : form_.controls()) {
-        if (control->kind() == ControlKind::TextBox) {
-            boxes.push_back(control);
-        }
-    }
-    std::sort(boxes.begin(), boxes.end(), [](const Control* a, const Control* b) {
-        return a->layout().tabIndex < b->layout().tabIndex;
-    });
-    for (std::size_t i = 1; i < boxes.size(); ++i) {
-        setTabOrder(widgets_.value(boxes[i - 1]), widgets_.value(boxes[i]));
+    const std::array<int, kTextBoxCount>& order = tabOrder();
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        setTabOrder(widgets_.value(&form_.textBox(order[i - 1])),
+                    widgets_.value(&form_.textBox(order[i])));
     }
     form_.setObserver(this);
     updateSpokenTexts(form_, *this);
@@ -128,9 +120,8 @@ QWidget* FormWindow::createWidget(Control& control) {
             widget = new StrokeWidget(entry, this);
             break;
     }
-    if (entry.kind != ControlKind::Line) {
-        widget->setGeometry(entry.rect.left, entry.rect.top, entry.rect.width, entry.rect.height);
-    }
+    const Rect area = drawnArea(entry);
+    widget->setGeometry(area.left, area.top, area.width, area.height);
     widget->setObjectName(QString::fromStdString(control.name()));
     widget->setToolTip(toQString(entry.tooltip));
     widget->setAccessibleName(QString::fromStdString(fixedName(control)));

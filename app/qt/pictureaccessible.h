@@ -10,9 +10,9 @@ class Form1;
 class FormWindow;
 class PictureWidget;
 
-// A picture as assistive technology sees it. The calculator, the abacus and the setting sun
-// are buttons whose press action clicks them as the mouse does (the game drops the click while
-// they are hidden or disabled), without taking the keyboard focus. Of the pictures stacked at
+// A picture as assistive technology sees it. The pictures the game takes clicks on are buttons
+// whose press action clicks them as the mouse does (the game drops the click while they are
+// hidden or disabled), without taking the keyboard focus. Of the pictures stacked at
 // one place only the one in front is reported visible: the others are hidden behind it.
 class PictureAccessible : public QAccessibleWidget {
 public:
@@ -34,7 +34,7 @@ private:
 // Makes the pictures of the window use PictureAccessible; idempotent.
 void installPictureAccessibility();
 
-// Brings every stacked picture's reported place up to date; called after property changes.
+// Brings every stacked picture's reported place up to date.
 void updateStackedPictures(const Form1& form, const FormWindow& window);
 
 }  // namespace brivolo

@@ -97,15 +97,6 @@ QImage PicturePack::image(std::string_view name, QSize size) const {
     return found;
 }
 
-std::vector<PicturePack::Entry> PicturePack::entries() const {
-    std::vector<Entry> all;
-    forEach([&](std::string_view name, QSize size, const char*, qsizetype) {
-        all.push_back({QByteArray(name.data(), qsizetype(name.size())), size});
-        return false;
-    });
-    return all;
-}
-
 void PicturePack::append(QByteArray& pack, std::string_view name, const QImage& image) {
     const QImage pixels = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QByteArray encoded;

@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QSize>
 #include <string_view>
-#include <vector>
 
 namespace brivolo {
 
@@ -21,11 +20,6 @@ namespace brivolo {
 // literal premultiplied ARGB pixels, or 2^31 + n followed by one pixel repeated n times.
 class PicturePack {
 public:
-    struct Entry {
-        QByteArray name;
-        QSize size;
-    };
-
     PicturePack() = default;
     explicit PicturePack(QByteArray data);  // not copied when it wraps raw data
 
@@ -34,7 +28,6 @@ public:
 
     // The picture `name` at `size`, or a null image when the pack does not hold it.
     QImage image(std::string_view name, QSize size) const;
-    std::vector<Entry> entries() const;
 
     static void append(QByteArray& pack, std::string_view name, const QImage& image);
 

@@ -16,7 +16,7 @@ class PictureWidget : public QWidget {
 public:
     PictureWidget(Form1& form, Picture& picture, AssetStore& assets, QWidget* parent);
 
-    // The calculator, the abacus and the setting sun: pictures that take a click.
+    // Takes a click, and is a button to assistive technology, when the game handles its clicks.
     bool isButton() const;
     // A click as the game takes it: dropped while the picture is hidden or disabled.
     void click();

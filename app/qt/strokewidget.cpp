@@ -8,9 +8,6 @@ namespace brivolo {
 
 namespace {
 
-// Lines get a margin so that their 2 px pen is not cut at the ends.
-constexpr int kLineMargin = kStrokeWidth;
-
 QColor blue() {
     const Rgb c = rgb(Paint::Blue);
     return QColor(c.red, c.green, c.blue);
@@ -22,16 +19,6 @@ StrokeWidget::StrokeWidget(const ControlLayout& entry, QWidget* parent)
     : QWidget(parent), layout_(entry) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
-    setGeometry(geometryFor(entry));
-}
-
-QRect StrokeWidget::geometryFor(const ControlLayout& entry) {
-    const Rect& r = entry.rect;
-    if (entry.kind == ControlKind::Line) {
-        return QRect(r.left - kLineMargin, r.top - kLineMargin, r.width + 2 * kLineMargin,
-                     r.height + 2 * kLineMargin);
-    }
-    return QRect(r.left, r.top, r.width, r.height);
 }
 
 void StrokeWidget::paintEvent(QPaintEvent*) {

@@ -14,8 +14,6 @@ class StrokeWidget : public QWidget {
 public:
     StrokeWidget(const ControlLayout& entry, QWidget* parent);
 
-    static QRect geometryFor(const ControlLayout& entry);
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 

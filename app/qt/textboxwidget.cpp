@@ -7,8 +7,51 @@
 #include <QRegularExpressionValidator>
 
 #include "app/form1.h"
+#include "app/keystroke.h"
 
 namespace brivolo {
+
+namespace {
+
+Modifiers held(Qt::KeyboardModifiers modifiers) {
+    return {.shift = modifiers.testFlag(Qt::ShiftModifier),
+            .control = modifiers.testFlag(Qt::ControlModifier),
+            .alt = modifiers.testFlag(Qt::AltModifier),
+            .meta = modifiers.testFlag(Qt::MetaModifier)};
+}
+
+NamedKey namedKey(int key) {
+    switch (key) {
+        case Qt::Key_Backspace:
+            return NamedKey::Backspace;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return NamedKey::Enter;
+        case Qt::Key_Escape:
+            return NamedKey::Escape;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return NamedKey::Tab;
+        case Qt::Key_Delete:
+            return NamedKey::Delete;
+        case Qt::Key_Insert:
+            return NamedKey::Insert;
+        default:
+            return NamedKey::None;
+    }
+}
+
+std::optional<short> characterOf(const QKeyEvent& event) {
+    const QString text = event.text();
+    const int key = event.key();
+    const bool letter = key >= Qt::Key_A && key <= Qt::Key_Z;
+    return characterCode({.held = held(event.modifiers()),
+                          .named = namedKey(key),
+                          .letter = letter ? static_cast<char>('A' + (key - Qt::Key_A)) : '\0',
+                          .text = {QStringView(text).utf16(), std::size_t(text.size())}});
+}
+
+}  // namespace
 
 TextBoxWidget::TextBoxWidget(Form1& form, TextBox& box, QWidget* parent)
     : QLineEdit(parent), form_(form), box_(box) {
@@ -23,37 +66,6 @@ TextBoxWidget::TextBoxWidget(Form1& form, TextBox& box, QWidget* parent)
             [this](const QString& text) { box_.takeEditedText(text.toStdString()); });
 }
 
-std::optional<short> TextBoxWidget::characterCode(const QKeyEvent& event) {
-    const Qt::KeyboardModifiers modifiers = event.modifiers();
-    const bool control = modifiers.testFlag(Qt::ControlModifier);
-    // Alt combinations are commands for the window, never characters.
-    if (modifiers.testFlag(Qt::AltModifier) && !control) {
-        return std::nullopt;
-    }
-    const int key = event.key();
-    switch (key) {
-        case Qt::Key_Backspace:
-            return control ? short{127} : short{8};
-        case Qt::Key_Delete:
-        case Qt::Key_Insert:
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-            return std::nullopt;
-        default:
-            break;
-    }
-    // With Control a letter is its control character (Ctrl+H is a Backspace, Ctrl+V 22) and
-    // other keys type nothing printable, whatever the keyboard layout makes of them.
-    if (control && key >= Qt::Key_A && key <= Qt::Key_Z) {
-        return static_cast<short>(key - Qt::Key_A + 1);
-    }
-    const QString text = event.text();
-    if (text.isEmpty() || (control && text.at(0).isPrint())) {
-        return std::nullopt;
-    }
-    return static_cast<short>(text.at(0).unicode());
-}
-
 void TextBoxWidget::typeCharacter(short typed, bool autoRepeat) {
     short code = typed;
     form_.keyPress(box_, code);
@@ -61,7 +73,7 @@ void TextBoxWidget::typeCharacter(short typed, bool autoRepeat) {
         return;
     }
     // What passed is typed as if on its own, without the modifiers of the key that made it.
-    const bool backspace = code == 8;
+    const bool backspace = code == kBackspace;
     QKeyEvent plain(
         QEvent::KeyPress, backspace ? int{Qt::Key_Backspace} : int{code}, Qt::NoModifier,
         backspace ? QString() : QString(QChar(static_cast<char16_t>(code))), autoRepeat);
@@ -70,16 +82,17 @@ void TextBoxWidget::typeCharacter(short typed, bool autoRepeat) {
 
 void TextBoxWidget::keyPressEvent(QKeyEvent* event) {
     event->accept();
-    if (const std::optional<short> typed = characterCode(*event)) {
+    if (const std::optional<short> typed = characterOf(*event)) {
         typeCharacter(*typed, event->isAutoRepeat());
         return;
     }
-    // Keys that bring in or take out text without typing a character stay without effect.
+    // Keys that bring in or take out text without typing a character stay without effect, and
+    // so do the Alt and Meta combinations, which the box would otherwise type as their text.
     const bool editsWithoutTyping =
         event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut) ||
         event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo) ||
         event->key() == Qt::Key_Paste || event->key() == Qt::Key_Cut ||
-        event->modifiers().testFlag(Qt::AltModifier);
+        event->modifiers().testAnyFlags(Qt::AltModifier | Qt::MetaModifier);
     if (!editsWithoutTyping) {
         QLineEdit::keyPressEvent(event);
     }
@@ -90,10 +103,7 @@ void TextBoxWidget::keyReleaseEvent(QKeyEvent* event) {
     if (event->isAutoRepeat()) {
         return;  // a held key is released once, at the end
     }
-    const int shift = (event->modifiers() & Qt::ShiftModifier ? 1 : 0) |
-                      (event->modifiers() & Qt::ControlModifier ? 2 : 0) |
-                      (event->modifiers() & Qt::AltModifier ? 4 : 0);
-    form_.keyUp(box_, event->key(), shift);
+    form_.keyUp(box_, event->key(), shiftState(held(event->modifiers())));
 }
 
 void TextBoxWidget::focusInEvent(QFocusEvent* event) {

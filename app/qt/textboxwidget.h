@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QLineEdit>
-#include <optional>
 
 namespace brivolo {
 
@@ -17,11 +16,6 @@ class TextBoxWidget : public QLineEdit {
     Q_OBJECT
 public:
     TextBoxWidget(Form1& form, TextBox& box, QWidget* parent);
-
-    // The character code of a key press as a signed 16-bit value, as the game's rules know
-    // them, or nothing for keys that type no character (arrows, Delete, Insert, Home, Shift,
-    // Alt combinations...).
-    static std::optional<short> characterCode(const QKeyEvent& event);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
-#include <array>
+#include <functional>
 #include <memory>
 #include <string_view>
 
@@ -16,12 +16,8 @@ class QSvgRenderer;
 
 namespace brivolo {
 
-// The sizes in which the window hands its icon to the window manager, as Qt does for an icon
-// that has no sizes of its own.
-inline constexpr std::array<int, 4> kProgramIconSides{16, 32, 64, 128};
-
-// Draws the window's pictures from their SVG drawings, built into the program, at any pixel
-// size. Each drawing (with its colour swaps) is parsed once and kept.
+// Draws the window's pictures, at any pixel size, from the documents the core composes of the
+// SVG drawings built into the program. Each document is parsed once and kept.
 class VectorPictures {
 public:
     VectorPictures();
@@ -33,10 +29,9 @@ public:
     QImage render(Asset asset, QSize deviceSize);
     // A drawing that is not one of the pictures (the cursor, the program icon).
     QImage renderDrawing(std::string_view drawing, QSize deviceSize);
-    static QString resourcePath(std::string_view drawing);
 
 private:
-    QSvgRenderer& renderer(std::string_view drawing, const std::array<ColourSwap, 3>& swaps);
+    QSvgRenderer& renderer(const QString& key, const std::function<QByteArray()>& document);
 
     QHash<QString, std::shared_ptr<QSvgRenderer>> renderers_;
 };

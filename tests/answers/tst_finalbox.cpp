@@ -3,7 +3,7 @@
 // The final box: the children type the total of the three scores.
 #include <QTest>
 
-#include "support/fakes.h"
+#include "support/harness.h"
 
 using namespace brivolo;
 using namespace brivolo::test;

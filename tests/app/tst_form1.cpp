@@ -4,7 +4,7 @@
 // program, and a Tab moves the focus along the boxes that can take it.
 #include <QTest>
 
-#include "support/fakes.h"
+#include "support/harness.h"
 
 using namespace brivolo;
 using brivolo::test::Harness;

@@ -9,7 +9,8 @@
 #include "app/form1.h"
 #include "app/layout.h"
 #include "app/stacking.h"
-#include "support/fakes.h"
+#include "support/recordinghost.h"
+#include "support/scriptedrandom.h"
 
 using namespace brivolo;
 

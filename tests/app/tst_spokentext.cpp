@@ -4,7 +4,7 @@
 #include <QTest>
 
 #include "app/spokentext.h"
-#include "support/fakes.h"
+#include "support/harness.h"
 
 using namespace brivolo;
 
@@ -37,8 +37,8 @@ private Q_SLOTS:
         h.answer(true);
         QCOMPARE(spokenText(h.form, h.form.label(5)).name, std::string("Punti del verde: 1"));
         QCOMPARE(spokenText(h.form, h.form.textBox(1)).description, std::string());
-        QVERIFY(followsGame(h.form.shape(1)) && !followsGame(h.form.shape(2)));
-        QVERIFY(!followsGame(h.form.image(3)));
+        QVERIFY(spokenTextChanges(h.form.shape(1)) && !spokenTextChanges(h.form.shape(2)));
+        QVERIFY(!spokenTextChanges(h.form.image(3)));
     }
 };
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <set>
 
-#include "support/fakes.h"
+#include "support/harness.h"
 
 using namespace brivolo;
 using namespace brivolo::test;

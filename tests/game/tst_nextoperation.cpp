@@ -3,7 +3,7 @@
 // The abacus: presenting the next operation to the player in turn.
 #include <QTest>
 
-#include "support/fakes.h"
+#include "support/harness.h"
 
 using namespace brivolo;
 using namespace brivolo::test;

@@ -4,7 +4,7 @@
 #include <QTest>
 #include <set>
 
-#include "support/fakes.h"
+#include "support/harness.h"
 
 using namespace brivolo;
 using namespace brivolo::test;
@@ -54,10 +54,12 @@ private Q_SLOTS:
         GameState& s = h.form.state();
         for (ImageArray* row :
              {&s.contaoperazioni, &s.gelativerdi, &s.gelatirossi, &s.gelatiazzurri}) {
-            QVERIFY(!row->isBound(0));
+            QVERIFY_THROWS_EXCEPTION(SubscriptError, (*row)[0]);
+            std::set<const Picture*> bound;
             for (int k = 1; k <= kRowLength; ++k) {
-                QVERIFY(row->isBound(k));
+                bound.insert(&(*row)[k]);
             }
+            QCOMPARE(int(bound.size()), kRowLength);
         }
         QCOMPARE(&s.contaoperazioni[20], &h.form.image(88));
         QCOMPARE(&s.contaoperazioni[4], &h.form.image(72));

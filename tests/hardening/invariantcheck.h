@@ -11,10 +11,9 @@ class FormWindow;
 
 namespace brivolo::hardening {
 
-// What must hold after every event, whatever the user did: the game's counters agree with
-// each other and stay within their arrays, the pictures shown match the counters, the
-// widgets mirror the controls, and the text boxes hold nothing but digits.
-// Returns one line per broken rule; empty when all hold.
-QStringList invariantViolations(Form1& form, const FormWindow& window);
+// What must hold after every event, whatever the user did: the game's rules
+// (test::brokenGameRules), and the widgets mirroring the controls with nothing but digits in
+// the text boxes. Returns one line per broken rule; empty when all hold.
+QStringList invariantViolations(const Form1& form, const FormWindow& window);
 
 }  // namespace brivolo::hardening

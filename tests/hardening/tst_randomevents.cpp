@@ -12,11 +12,12 @@
 #include "envcount.h"
 #include "invariantcheck.h"
 #include "randomevents.h"
-#include "sensibleplayer.h"
+#include "support/sensibleplayer.h"
 #include "windowundertest.h"
 
 using namespace brivolo;
 using namespace brivolo::hardening;
+using brivolo::test::SensiblePlayer;
 
 class RandomEventsTest : public QObject {
     Q_OBJECT

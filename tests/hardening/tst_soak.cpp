@@ -7,11 +7,12 @@
 
 #include "app/qt/fonts.h"
 #include "envcount.h"
-#include "sensibleplayer.h"
+#include "support/sensibleplayer.h"
 #include "windowundertest.h"
 
 using namespace brivolo;
 using namespace brivolo::hardening;
+using brivolo::test::SensiblePlayer;
 
 class SoakTest : public QObject {
     Q_OBJECT

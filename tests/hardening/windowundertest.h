@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "support/sensibleplayer.h"
 #include "support/windowfixture.h"
 
 class QWidget;
@@ -18,10 +19,10 @@ namespace brivolo::hardening {
 // The game window as main.cpp builds it, shown on the offscreen platform and driven through
 // the window system's own entry points, so that events reach the widgets by Qt's hit-testing,
 // focus and shortcut rules. The random numbers come from a seeded engine.
-class WindowUnderTest {
+class WindowUnderTest : public test::PlayedWindow {
 public:
     explicit WindowUnderTest(std::uint64_t seed);
-    ~WindowUnderTest();
+    ~WindowUnderTest() override;
     WindowUnderTest(const WindowUnderTest&) = delete;
     WindowUnderTest& operator=(const WindowUnderTest&) = delete;
 
@@ -30,6 +31,7 @@ public:
     FormWindow& window() { return *shown_->window; }
     const FormWindow& window() const { return *shown_->window; }
     QWidget* widgetFor(const Control& control) const { return window().widgetFor(control); }
+    Form1& playedForm() override { return form(); }
 
     // The program ended (the quit sun was clicked): the window ignores everything now.
     bool endRequested() const { return form().ended(); }
@@ -46,16 +48,16 @@ public:
     void clickWidget(QWidget* widget, QPoint point, Qt::MouseButton button);
     // A left click at the centre of the control: through the window when nothing covers
     // it there, otherwise straight onto its widget.
-    void clickControl(const Control& control);
+    void clickControl(const Control& control) override;
 
     // One key event to the focus window, as the keyboard sends it.
     void sendKey(bool press, int key, Qt::KeyboardModifiers modifiers, const QString& text,
                  bool autoRepeat);
     void typeKey(int key, Qt::KeyboardModifiers modifiers, const QString& text);
-    void typeCharacter(char character);  // a digit, or '\b' for Backspace
+    void typeCharacter(char character) override;
 
     // The text box whose widget has the keyboard focus, if any.
-    TextBox* focusedBox();
+    TextBox* focusedBox() override;
 
     // The last few deliveries, oldest first, to tell what led to a failure.
     void note(const QString& delivery);

@@ -27,6 +27,11 @@ int differingOpaquePixels(const QImage& image, const QImage& other, const QImage
     return differing;
 }
 
+// The picture as the window gets it for a control of `logical` size.
+QImage picture(WindowFixture& f, Asset asset, QSize logical, qreal dpr) {
+    return f.assets.pixmap(asset, logical, dpr).toImage();
+}
+
 QImage region(const QImage& grab, const QRect& logical, qreal dpr) {
     return grab.copy(QRect((logical.topLeft() * dpr), logical.size() * dpr));
 }
@@ -103,7 +108,7 @@ private Q_SLOTS:
         const QImage shot = f.grab();
         const qreal dpr = f.window->devicePixelRatioF();
         QCOMPARE(shot.size(), QSize(792, 566) * dpr);
-        const QImage background = f.assets.image(Asset::BeachBackground, dpr);
+        const QImage background = picture(f, Asset::BeachBackground, QSize(800, 600), dpr);
         QCOMPARE(background.size(), QSize(800, 600) * dpr);
         QRegion covered;
         for (QObject* child : f.window->children()) {
@@ -132,7 +137,7 @@ private Q_SLOTS:
         const qreal dpr = f.window->devicePixelRatioF();
         // Where the front picture is opaque, nothing behind it shows.
         const QRect faces(600, 496, 48, 48);
-        const QImage neutralMask = f.assets.render(Asset::FaceNeutral, faces.size() * dpr);
+        const QImage neutralMask = picture(f, Asset::FaceNeutral, faces.size(), dpr);
         f.form.image(67).setVisible(true);
         f.form.image(68).setVisible(false);
         f.form.image(69).setVisible(false);
@@ -141,7 +146,7 @@ private Q_SLOTS:
         f.form.image(69).setVisible(true);
         QCOMPARE(differingOpaquePixels(region(f.grab(), faces, dpr), neutral, neutralMask), 0);
         f.form.image(67).setVisible(false);
-        const QImage sadMask = f.assets.render(Asset::FaceSad, faces.size() * dpr);
+        const QImage sadMask = picture(f, Asset::FaceSad, faces.size(), dpr);
         const QImage both = region(f.grab(), faces, dpr);  // 69 (116) in front of 68 (117)
         f.form.image(68).setVisible(false);
         const QImage sad = region(f.grab(), faces, dpr);
@@ -149,7 +154,7 @@ private Q_SLOTS:
         QVERIFY(differingOpaquePixels(sad, neutral, sadMask) > 0);
 
         const QRect fish(240, 280, 144, 113);
-        const QImage wrongMask = f.assets.render(Asset::FishSad, fish.size() * dpr);
+        const QImage wrongMask = picture(f, Asset::FishSad, fish.size(), dpr);
         f.form.image(92).setVisible(false);
         f.form.image(93).setVisible(true);
         const QImage wrong = region(f.grab(), fish, dpr);
@@ -169,10 +174,10 @@ private Q_SLOTS:
         f.form.image(69).setVisible(false);
         const QRect faces(600, 496, 48, 48);
         const QImage shown = region(f.grab(), faces, dpr);
-        const QImage native = f.assets.render(Asset::FaceNeutral, faces.size() * dpr);
+        const QImage native = picture(f, Asset::FaceNeutral, faces.size(), dpr);
         // The same picture drawn at 1x and scaled up: what a blurry screen would show.
         const QImage upscaled =
-            f.assets.render(Asset::FaceNeutral, faces.size())
+            picture(f, Asset::FaceNeutral, faces.size(), 1.0)
                 .scaled(faces.size() * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         QCOMPARE(differingOpaquePixels(shown, native, native), 0);
         if (dpr > 1) {

@@ -9,7 +9,7 @@
 #include "app/form1.h"
 #include "app/qt/assetstore.h"
 #include "app/qt/formwindow.h"
-#include "support/fakes.h"
+#include "support/scriptedrandom.h"
 
 namespace brivolo::test {
 

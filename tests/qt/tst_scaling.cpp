@@ -197,4 +197,4 @@ void ScalingTest::picturesAndTextAreDrawnAtDeviceResolution() {
 }
 
 QTEST_MAIN(ScalingTest)
-#include "scaling_test.moc"
+#include "tst_scaling.moc"

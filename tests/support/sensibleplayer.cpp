@@ -2,12 +2,12 @@
 // SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 #include "sensibleplayer.h"
 
-#include "support/fakes.h"
-#include "windowundertest.h"
+#include "app/form1.h"
+#include "support/shownoperation.h"
 
-namespace brivolo::hardening {
+namespace brivolo::test {
 
-SensiblePlayer::SensiblePlayer(WindowUnderTest& window, std::uint64_t seed, double rightShare)
+SensiblePlayer::SensiblePlayer(PlayedWindow& window, std::uint64_t seed, double rightShare)
     : window_(window), engine_(seed), rightShare_(rightShare) {}
 
 // The right text, or another number with as many digits, so that it is judged wrong.
@@ -16,11 +16,7 @@ std::string SensiblePlayer::planFor(const std::string& right, int operation) {
     if (std::bernoulli_distribution(rightShare_)(engine_)) {
         return right;
     }
-    std::string wrong = right;
-    const int shift = std::uniform_int_distribution<int>(1, 9)(engine_);
-    char& last = wrong.back();
-    last = char('0' + (last - '0' + shift) % 10);
-    return wrong;
+    return wrongOfSameLength(right, std::uniform_int_distribution<int>(1, 9)(engine_));
 }
 
 // One key towards the planned text: the next character when what is typed so far leads
@@ -34,7 +30,7 @@ void SensiblePlayer::typeTowards(const std::string& plan, const std::string& typ
 }
 
 bool SensiblePlayer::step() {
-    Form1& form = window_.form();
+    Form1& form = window_.playedForm();
     if (form.ended()) {
         return false;
     }
@@ -56,8 +52,7 @@ bool SensiblePlayer::step() {
             return true;
         }
         if (!totalPlanned_) {
-            const float total = s.numeroverdi + s.numerorossi + s.numeroazzurri;
-            totalPlan_ = planFor(textForm(total), 0);
+            totalPlan_ = planFor(std::to_string(shownTotal(form)), 0);
             totalPlanned_ = true;
         }
         typeTowards(totalPlan_, finalBox.text());
@@ -75,7 +70,7 @@ bool SensiblePlayer::step() {
         }
         const int operation = static_cast<int>(s.totoperazioni);
         if (operation != plannedOperation_) {
-            answerPlan_ = planFor(test::expectedAnswer(s).text(), operation);
+            answerPlan_ = planFor(std::to_string(shownResult(form)), operation);
         }
         typeTowards(answerPlan_, box.text());
         return true;
@@ -87,4 +82,4 @@ bool SensiblePlayer::step() {
     return false;
 }
 
-}  // namespace brivolo::hardening
+}  // namespace brivolo::test

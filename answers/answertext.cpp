@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
-#include "keyfilter.h"
+#include "answertext.h"
 
 namespace brivolo {
 

@@ -45,18 +45,16 @@ void TranslationTest::toolkitTextsAreItalian_data() {
     QTest::addColumn<QString>("context");
     QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("italian");
-    QTest::newRow("undo") << "QLineEdit"
-                          << "&Undo"
-                          << "Ann&ulla";
-    QTest::newRow("paste") << "QLineEdit"
-                           << "&Paste"
-                           << "&Incolla";
-    QTest::newRow("select all") << "QLineEdit"
-                                << "Select All"
-                                << "Seleziona tutto";
-    QTest::newRow("dialog cancel") << "QPlatformTheme"
-                                   << "Cancel"
-                                   << "Annulla";
+    const char* const rows[][4] = {
+        {"undo", "QLineEdit", "&Undo", "Ann&ulla"},
+        {"paste", "QLineEdit", "&Paste", "&Incolla"},
+        {"select all", "QLineEdit", "Select All", "Seleziona tutto"},
+        {"dialog cancel", "QPlatformTheme", "Cancel", "Annulla"},
+    };
+    for (const auto& row : rows) {
+        QTest::newRow(row[0]) << QString::fromUtf8(row[1]) << QString::fromUtf8(row[2])
+                              << QString::fromUtf8(row[3]);
+    }
 }
 
 void TranslationTest::toolkitTextsAreItalian() {
@@ -124,4 +122,4 @@ void TranslationTest::numbersFollowItalianConventions() {
 }
 
 QTEST_MAIN(TranslationTest)
-#include "translation_test.moc"
+#include "tst_toolkittranslation.moc"

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QtTest>
 
+#include "support/shownoperation.h"
 #include "support/windowfixture.h"
 
 using namespace brivolo;
@@ -83,10 +84,10 @@ void SpokenTextTest::nextOperation() {
 
 // Typed into the box's widget, key by key, as the user types it.
 void SpokenTextTest::answer(int box, bool right) {
-    const auto result = static_cast<int>(test::expectedAnswer(form_->state()).number());
-    const int typed = right ? result : (result == 9 ? 8 : result + 1);
+    const std::string result = std::to_string(test::shownResult(*form_));
+    const std::string typed = right ? result : test::wrongOfSameLength(result);
     QWidget* widget = window_->findChild<QWidget*>(QStringLiteral("Text%1").arg(box));
-    QTest::keyClicks(widget, QString::number(typed));
+    QTest::keyClicks(widget, QString::fromStdString(typed));
     QCoreApplication::processEvents();
 }
 
@@ -236,4 +237,4 @@ void SpokenTextTest::buttonsPressAndStacksShowTheirFront() {
 }
 
 QTEST_MAIN(SpokenTextTest)
-#include "spokentext_test.moc"
+#include "tst_accessibility.moc"

@@ -143,7 +143,7 @@ def check_the_checker():
 
 def main():
     if len(sys.argv) != 2:
-        sys.exit("usage: nothingtouched.py PATH-TO-BRIVOLO")
+        sys.exit("usage: nothingtouched_test.py PATH-TO-BRIVOLO")
     program = os.path.abspath(sys.argv[1])
     check_the_checker()
     for tool in ("strace", "Xvfb", "xdotool", "dbus-run-session"):
