@@ -45,7 +45,7 @@ ElementState elementState(const Form1& form, const Control& control) {
         case ControlKind::Shape:
             break;
     }
-    if (followsGame(control)) {
+    if (spokenTextChanges(control)) {
         SpokenText spoken = spokenText(form, control);
         std::string name = spoken.name.empty() ? fixedName(control) : std::move(spoken.name);
         if (!name.empty()) {

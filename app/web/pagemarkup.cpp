@@ -237,7 +237,7 @@ std::string PageMarkup::element(const Control& control) const {
     const ControlLayout& entry = control.layout();
     const ElementState state = elementState(form_, control);
     std::string tag = attribute("id", control.name());
-    if (followsGame(control)) {
+    if (spokenTextChanges(control)) {
         tag += attribute("aria-describedby", descriptionId(control));
     }
     tag += stateAttributes(state);
@@ -281,7 +281,7 @@ std::string PageMarkup::element(const Control& control) const {
                    ">";
         case ControlKind::Line:
         case ControlKind::Shape:
-            if (!followsGame(control)) {
+            if (!spokenTextChanges(control)) {
                 tag += attribute("aria-label", fixedName(control));
             }
             return "<div class=\"stroke\" role=\"img\"" + tag + attribute("style", style) + ">" +
@@ -293,7 +293,7 @@ std::string PageMarkup::element(const Control& control) const {
 std::string PageMarkup::descriptions() const {
     std::string notes;
     for (const Control* control : form_.controls()) {
-        if (followsGame(*control)) {
+        if (spokenTextChanges(*control)) {
             notes +=
                 "<span" + attribute("id", descriptionId(*control)) + ">" +
                 escapeHtml(field(elementState(form_, *control), ElementField::Description), false) +
