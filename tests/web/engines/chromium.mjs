@@ -114,7 +114,7 @@ class ChromiumPage extends EnginePage {
     return this.reported;
   }
 
-  close() {
+  end() {
     return this.context.close();
   }
 }
@@ -138,7 +138,7 @@ export class ChromiumEngine extends Engine {
     return page;
   }
 
-  async close() {
+  async end() {
     await (await this.browser)?.close();
   }
 }

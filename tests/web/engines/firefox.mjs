@@ -67,7 +67,7 @@ class FirefoxPage extends ActionsPage {
     return this.reported;
   }
 
-  async close() {
+  async end() {
     await this.context.close();
     await this.ownBrowser?.close();
   }
@@ -91,7 +91,7 @@ export class FirefoxEngine extends Engine {
     return new FirefoxPage(this).init(context, own, o);
   }
 
-  async close() {
+  async end() {
     await (await this.browser)?.close();
   }
 }

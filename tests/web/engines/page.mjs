@@ -140,12 +140,20 @@ export class EnginePage {
     return this.evaluate((t) => navigator.clipboard.writeText(t), text);
   }
 
-  // A screenshot once the last input has made its frame.
+  // A screenshot once the last input has made its frame (WebKit would show the one before).
+  // A page without JavaScript has no frame callbacks and nothing to wait for.
   async screenshot() {
-    await this.evaluate(() => new Promise((done) => {
-      requestAnimationFrame(() => requestAnimationFrame(() => done()));
-    }));
+    if (this.options.javaScript) {
+      await this.evaluate(() => new Promise((done) => {
+        requestAnimationFrame(() => requestAnimationFrame(() => done()));
+      }));
+    }
     return this.capture();
+  }
+
+  async close() {
+    this.engine.pages.delete(this);
+    await this.end();
   }
 
   // Asserts that no request was attempted, no console error or uncaught exception came and
@@ -160,13 +168,16 @@ export class EnginePage {
   }
 }
 
-// One engine: it starts its browser at the first page it opens and ends it in `close()`.
-// `lacking` names, with the reason, what the engine cannot do under automation; `open()`
-// refuses those options, and tests skip those cases with the reason.
+// One engine: it starts its browser at the first page it opens and ends it, with any page a
+// failed test left open, in `close()`. `lacking` names, with the reason, what the engine
+// cannot do under automation; `open()` refuses those options, and tests skip those cases with
+// the reason.
 export class Engine {
   static lacking = {};
 
   firstScripts = [];
+
+  pages = new Set();
 
   lacks(feature) {
     return this.constructor.lacking[feature] ?? false;
@@ -186,9 +197,16 @@ export class Engine {
       if (wanted && this.lacks(feature)) assert.fail(`${this.name}: ${this.lacks(feature)}`);
     }
     const page = await this.newPage(o);
+    page.options = o;
+    this.pages.add(page);
     const scripts = [...this.firstScripts, ...o.scripts];
     await page.goto(o.url ?? (scripts.length ? pageCopy(scripts) : pathToFileURL(pageFile).href));
     if (o.ready) await page.ready();
     return page;
+  }
+
+  async close() {
+    await Promise.all([...this.pages].map((page) => page.close().catch(() => {})));
+    await this.end();
   }
 }

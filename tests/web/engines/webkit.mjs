@@ -36,13 +36,17 @@ async function freePort() {
   return port;
 }
 
+// Without a session bus of its own, GTK would start one, with an accessibility bus and portals
+// that leave the process group and outlive the tests; MiniBrowser needs none of them.
+const privateDesktop = { DBUS_SESSION_BUS_ADDRESS: 'disabled:', NO_AT_BRIDGE: '1', GTK_A11Y: 'none', GTK_USE_PORTAL: '0' };
+
 async function startDriver() {
   const xvfb = startGroup('Xvfb', ['-displayfd', '3', '-screen', '0', '1280x1024x24', '-nolisten', 'tcp'],
     { stdio: ['ignore', 'ignore', 'ignore', 'pipe'] });
   const [display] = await once(xvfb.child.stdio[3], 'data');
   const port = await freePort();
   const driver = startGroup('WebKitWebDriver', [`--port=${port}`, '--host=127.0.0.1'],
-    { stdio: 'ignore', env: { ...process.env, DISPLAY: `:${String(display).trim()}` } });
+    { stdio: 'ignore', env: { ...process.env, ...privateDesktop, DISPLAY: `:${String(display).trim()}` } });
   const url = `http://127.0.0.1:${port}`;
   for (let tries = 0; ; tries++) {
     try {
@@ -91,9 +95,8 @@ class WebKitPage extends ActionsPage {
     return this.evaluate(() => window.brivoloNoted ?? ['the page has no recorder']);
   }
 
-  async close() {
-    this.engine.current = null;
-    await this.driver.quit();
+  end() {
+    return this.driver.quit();
   }
 }
 
@@ -116,7 +119,7 @@ export class WebKitEngine extends Engine {
   async newPage(o) {
     this.server ??= startDriver();
     // One session at a time: a page a failed test left open is ended first.
-    await this.current?.close().catch(() => {});
+    await Promise.all([...this.pages].map((page) => page.close().catch(() => {})));
     const args = ['--automation',
       ...(o.javaScript ? [] : ['--enable-javascript-markup=false']),
       ...(o.clipboard ? ['--javascript-can-access-clipboard=true'] : [])];
@@ -124,12 +127,10 @@ export class WebKitEngine extends Engine {
       browserName: 'MiniBrowser',
       'webkitgtk:browserOptions': { binary: miniBrowser, args },
     }).build();
-    this.current = await new WebKitPage(this).init(driver, o);
-    return this.current;
+    return new WebKitPage(this).init(driver, o);
   }
 
-  async close() {
-    await this.current?.close().catch(() => {});
+  async end() {
     (await this.server)?.end();
   }
 }
