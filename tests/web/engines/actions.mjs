@@ -46,13 +46,13 @@ export class ActionsPage extends EnginePage {
       { type: 'pointerUp', button: 0 }]);
   }
 
-  // The click and the keys in one sequence: the keys come in the ticks right after the
-  // button's release, with no pause between.
+  // The click and the keys in one sequence: the first key goes down in the same tick as the
+  // button comes up, after it, and the rest follow tick by tick with no pause.
   async clickThenType(target, text) {
     const click = [await this.moveTo(target), { type: 'pointerDown', button: 0 }, { type: 'pointerUp', button: 0 }];
     const keys = keyStrokes(text);
-    await this.perform([{ ...mouse, actions: [...click, ...idle(keys.length)] },
-      { ...keyboard, actions: [...idle(click.length), ...keys] }]);
+    await this.perform([{ ...mouse, actions: [...click, ...idle(keys.length - 1)] },
+      { ...keyboard, actions: [...idle(click.length - 1), ...keys] }]);
   }
 
   async type(text) {
