@@ -125,14 +125,11 @@ export class EnginePage {
     return (await this.evaluate(locate, target)) ?? assert.fail(`${target} is not rendered`);
   }
 
-  // The same rectangle in the viewport and in the stage's own pixels.
+  // An element's box in the viewport.
   rect(id) {
     return this.evaluate((name) => {
-      const stage = document.getElementById('Form1');
-      const box = stage.getBoundingClientRect();
-      const scale = box.width / stage.offsetWidth;
       const r = document.getElementById(name).getBoundingClientRect();
-      return { x: r.x, y: r.y, width: r.width, height: r.height, scale };
+      return { x: r.x, y: r.y, width: r.width, height: r.height };
     }, id);
   }
 
@@ -192,7 +189,7 @@ export class Engine {
       viewport: defaultViewport, dpr: 1, touch: false, forcedColors: false, javaScript: true,
       clipboard: false, scripts: [], ready: true, ...options,
     };
-    const asked = { touch: o.touch, forcedColors: o.forcedColors, devicePixelRatio: o.dpr !== 1, javaScriptOff: !o.javaScript };
+    const asked = { touch: o.touch, forcedColors: o.forcedColors, devicePixelRatio: o.dpr !== 1 };
     for (const [feature, wanted] of Object.entries(asked)) {
       if (wanted && this.lacks(feature)) assert.fail(`${this.name}: ${this.lacks(feature)}`);
     }

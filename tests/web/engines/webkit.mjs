@@ -11,7 +11,7 @@ import { once } from 'node:events';
 import { Builder } from 'selenium-webdriver';
 import { Command, Name } from 'selenium-webdriver/lib/command.js';
 import { ActionsPage } from './actions.mjs';
-import { Engine, recorder } from './page.mjs';
+import { Engine, recorder, sleep } from './page.mjs';
 
 const miniBrowser = process.env.BRIVOLO_MINIBROWSER ?? '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
 
@@ -54,7 +54,7 @@ async function startDriver() {
       break;
     } catch (error) {
       if (tries > 200) throw error;
-      await new Promise((done) => { setTimeout(done, 25); });
+      await sleep(25);
     }
   }
   return { url, end: () => { driver.end(); xvfb.end(); } };
