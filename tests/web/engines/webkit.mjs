@@ -16,15 +16,27 @@ import { Engine, recorder, sleep } from './page.mjs';
 const miniBrowser = process.env.BRIVOLO_MINIBROWSER ?? '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
 
 // Started in a process group of its own and ended with the whole group: MiniBrowser, started
-// by the driver, would outlive the driver alone.
+// by the driver, would outlive the driver alone. Groups still running are ended when the tests'
+// process exits, or is stopped by a signal, which would skip the exit handlers.
+const groups = new Set();
+const endGroups = () => groups.forEach((end) => end());
+process.on('exit', endGroups);
+for (const signal of ['SIGINT', 'SIGTERM', 'SIGHUP']) {
+  process.once(signal, () => {
+    endGroups();
+    process.kill(process.pid, signal);
+  });
+}
+
 function startGroup(command, args, options) {
   const child = spawn(command, args, { detached: true, ...options });
   const end = () => {
+    groups.delete(end);
     try {
       process.kill(-child.pid, 'SIGKILL');
     } catch { /* already gone */ }
   };
-  process.on('exit', end);
+  groups.add(end);
   return { child, end };
 }
 
