@@ -11,7 +11,8 @@ import os from 'node:os';
 import path from 'node:path';
 import { parseArgs } from 'node:util';
 import { pathToFileURL } from 'node:url';
-import { launch, pageFile } from '../tests/web/page.mjs';
+import { launchChromium as launch } from '../tests/web/engines/chromium.mjs';
+import { pageFile } from '../tests/web/engines/page.mjs';
 
 const { values: options, positionals } = parseArgs({
   options: { runs: { type: 'string', default: '11' }, games: { type: 'string', default: '3' } },
