@@ -47,6 +47,7 @@ var Page = (function () {
   function fit() {
     var scale = Math.min(innerWidth / stage.offsetWidth, innerHeight / stage.offsetHeight);
     stage.style.transform = "translate(-50%,-50%) scale(" + scale + ")";
+    root.style.setProperty("--stage-bottom", (innerHeight + stage.offsetHeight * scale) / 2 + "px");
   }
 
   // Gives the program the box's text after an edit it let through.
