@@ -23,7 +23,8 @@ self.addEventListener("install", (event) => {
 
 self.addEventListener("activate", (event) => {
   event.waitUntil((async () => {
-    const older = (await caches.keys()).filter((name) => name.startsWith(prefix) && name !== current);
+    const names = await caches.keys();
+    const older = names.filter((name) => name.startsWith(prefix) && name !== current);
     await Promise.all(older.map((name) => caches.delete(name)));
     await self.clients.claim();
   })());
