@@ -58,7 +58,7 @@ export function recorder() {
 
 // Every control by name after the next frame: shown (no `hidden`), on (neither disabled nor
 // aria-disabled) and its text (a box's value, a label's caption).
-const readControls = async () => {
+export const readControls = async () => {
   await new Promise((done) => { requestAnimationFrame(() => done()); });
   return Object.fromEntries([...document.querySelectorAll('#Form1 [id]')]
     .filter((e) => /^(Image|Label|Text|Line|Shape)\d+$/.test(e.id))
