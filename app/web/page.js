@@ -12,6 +12,8 @@ const root = document.documentElement;
 const stage = document.getElementById("Form1");
 const elements = [...stage.querySelectorAll(":scope > [id]")];  // in the layout's order
 const indices = new Map(elements.map((element, index) => [element, index]));
+// An element that is no control of the program's (-1) makes the program fail and end.
+const indexOf = (element) => (indices.has(element) ? indices.get(element) : -1);
 const committed = new Map();  // what each box holds as far as the program knows
 const held = new Set();  // keys down now: text that comes with one gets its KeyUp from it
 let returning = null;  // the box that had the focus when the page lost it
@@ -19,7 +21,7 @@ let ended = false;
 
 const handOver = (box) => {
   committed.set(box, box.value);
-  withStackSave(() => _brivolo_text_edited(indices.get(box), allocateUTF8OnStack(box.value)));
+  withStackSave(() => _brivolo_text_edited(indexOf(box), allocateUTF8OnStack(box.value)));
 };
 
 const Page = {
@@ -48,7 +50,7 @@ const Page = {
     box.setRangeText(text, start, end, "end");
     handOver(box);
   },
-  focusedIndex: () => (indices.has(document.activeElement) ? indices.get(document.activeElement) : -1),
+  focusedIndex: () => indexOf(document.activeElement),
   // After the running handler and before any later event, as a queued keystroke would.
   focus(index) {
     queueMicrotask(() => ended || elements[index].focus());
@@ -86,11 +88,11 @@ document.addEventListener("mousedown", (event) => {
 document.addEventListener("contextmenu", (event) => event.preventDefault());
 stage.addEventListener("click", (event) => {
   const button = event.target.closest("#Form1 > [role=button]");
-  if (!ended && event.button === 0 && button) _brivolo_click(indices.get(button));
+  if (!ended && event.button === 0 && button) _brivolo_click(indexOf(button));
 });
 
 for (const box of stage.querySelectorAll(":scope > input")) {
-  const index = indices.get(box);
+  const index = indexOf(box);
   committed.set(box, box.value);
   box.addEventListener("keydown", (event) => {
     // The input method's keys are its own; what it commits comes through beforeinput.

@@ -263,6 +263,30 @@ eachEngine((engine) => {
     await page.check();
   });
 
+  // The page hands the program the place of the control the user acts on; a place no control
+  // has (here a button added to the stage by someone else's script) fails inside the program,
+  // which ends as the desktop program does on a run-time error, with its message.
+  test('a run-time error ends the program with its message', async () => {
+    const stranger = () => addEventListener('DOMContentLoaded', () => {
+      const button = document.getElementById('Form1').appendChild(document.createElement('div'));
+      Object.assign(button, { id: 'Stranger', role: 'button' }).setAttribute('role', 'button');
+      button.style.cssText = 'left: 700px; top: 500px; width: 40px; height: 40px; z-index: 200';
+    });
+    const page = await engine.open({ scripts: [`(${stranger})()`] });
+    await page.evaluate(() => history.pushState(null, '', location.href)); // as in the quit's test
+    const before = await page.controls();
+    await page.click('Stranger');
+    await page.waitFor(() => document.documentElement.dataset.state === 'ended', null, 'the end');
+    const notice = await page.evaluate(() => [document.getElementById('ended').textContent,
+      getComputedStyle(document.getElementById('ended')).display, document.getElementById('Form1').hidden]);
+    assert.match(notice[0], /^errore di run-time: \S/);
+    assert.deepEqual(notice.slice(1), ['block', true], 'the window is not closed, or nothing says why');
+    assert.deepEqual(await page.troubles(), [`console: ${notice[0]}`], 'the message is not reported, or more went wrong');
+    await page.evaluate(() => document.getElementById('Image70').click());
+    assert.deepEqual(await page.controls(), { ...before }, 'the program went on after its end');
+    await page.close();
+  });
+
   test('printing keeps the scene', { skip: engine.lacks('pdf') }, async () => {
     const page = await engine.open();
     await page.click('Image70');
