@@ -39,6 +39,11 @@ const Page = {
     } else if (value === null) {
       element.removeAttribute(field);
     } else {
+      // A box that is hidden or disabled lets the focus go at once, as in the window, rather
+      // than at the browser's next look at it, which costs it a layout of the page.
+      if (element === document.activeElement && (field === "hidden" || field === "disabled")) {
+        element.blur();
+      }
       element.setAttribute(field, value);
     }
   },

@@ -34,7 +34,7 @@ public:
     std::string title() const;
     // The caption as text, for the heading and the stage's accessible name.
     std::string caption() const;
-    // The face's metrics as the percentages of its @font-face overrides: every engine then
+    // The face's metrics as the percentages of its metric overrides: every engine then
     // sets the lines as the desktop window does, whatever metrics of the file it would take.
     std::string faceAscent() const;
     std::string faceDescent() const;

@@ -160,7 +160,7 @@ int main(int argc, char* argv[]) {
             {"@STAGE@", markup.stage()},
             {"@DESCRIPTIONS@", markup.descriptions()},
             {"@PICTURES@", pictures},
-            {"@FACE@", "data:font/woff2;base64," + base64(readFile(argv[4]))},
+            {"@FACE@", base64(readFile(argv[4]))},
             {"@FACE_ASCENT@", markup.faceAscent()},
             {"@FACE_DESCENT@", markup.faceDescent()},
             {"@HAND@", markup.handCursor()},

@@ -120,11 +120,31 @@ std::string utf8(short characterCode) {
 
 void WebPage::attach(Form1& form) {
     form_ = &form;
+    const std::vector<Control*>& controls = form.controls();
     shown_.clear();
-    for (const Control* control : form.controls()) {
-        shown_.push_back(elementState(form, *control));
+    followers_.clear();
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const Control& control = *controls[i];
+        shown_.push_back(elementState(form, control));
+        const bool stacked =
+            control.kind() == ControlKind::Picture &&
+            std::count_if(controls.begin(), controls.end(), [&](const Control* other) {
+                return other->kind() == ControlKind::Picture &&
+                       other->layout().rect == control.layout().rect;
+            }) > 1;
+        if (stacked || spokenTextChanges(control)) {
+            followers_.push_back(i);
+        }
     }
+    changed_.assign(controls.size(), false);
+    form.setObserver(this);
     pageReady();
+}
+
+void WebPage::propertyChanged(const Control& control, Property) {
+    const std::vector<Control*>& controls = form_->controls();
+    changed_.at(static_cast<std::size_t>(std::find(controls.begin(), controls.end(), &control) -
+                                         controls.begin())) = true;
 }
 
 TextBox& WebPage::box(int index) {
@@ -137,7 +157,14 @@ TextBox& WebPage::box(int index) {
 
 void WebPage::settle() {
     const std::vector<Control*>& controls = form_->controls();
+    for (const std::size_t i : followers_) {
+        changed_[i] = true;
+    }
     for (std::size_t i = 0; i < controls.size(); ++i) {
+        if (!changed_[i]) {
+            continue;
+        }
+        changed_[i] = false;
         ElementState state = elementState(*form_, *controls[i]);
         for (std::size_t f = 0; f < state.size(); ++f) {
             if (state[f] != shown_[i][f]) {

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/control.h"
 #include "app/keystroke.h"
 #include "app/windowhost.h"
 #include "elementstate.h"
@@ -19,11 +20,12 @@ class TextBox;
 // element per control in layout order; the page's script hands the user's events over by the
 // control's place in that order, and after each event the page is told every field that
 // changed, one call per field.
-class WebPage : public WindowHost {
+class WebPage : public WindowHost, public ControlObserver {
 public:
     // Takes over the page's elements: they show `form` after Load already.
     void attach(Form1& form);
 
+    void propertyChanged(const Control& control, Property property) override;
     void queueTab() override;
     void endProgram() override;
     void endWithRunTimeError(const std::string& message) override;
@@ -50,6 +52,10 @@ private:
 
     Form1* form_ = nullptr;
     std::vector<ElementState> shown_;  // what each element shows, in layout order
+    // Controls whose element may show something else since the last settle: those a handler
+    // changed, and those whose spoken text or stacking follows other controls.
+    std::vector<bool> changed_;
+    std::vector<std::size_t> followers_;
     bool tabQueued_ = false;
 };
 

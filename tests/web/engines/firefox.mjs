@@ -7,7 +7,7 @@ import puppeteer from 'puppeteer-core';
 import { ActionsPage } from './actions.mjs';
 import { Engine, isLocal } from './page.mjs';
 
-const launchFirefox = (prefs) => puppeteer.launch({
+export const launchFirefox = (prefs) => puppeteer.launch({
   browser: 'firefox',
   executablePath: process.env.BRIVOLO_FIREFOX ?? '/usr/bin/firefox-esr',
   headless: true,
