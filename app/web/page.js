@@ -1,27 +1,138 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 // The page's side of the browser program. The page already shows the window; this takes its
-// elements over: it hands the user's clicks, keys and focus to the program by the control's
-// place in the layout, and applies what the program changes. The browser's own elements do the
-// rest: text editing, focus, tooltips, cursors, scaling.
+// elements over: it hands the user's clicks, keys and focus to the program by the control each
+// element names, and applies what the program changes. The browser's own elements do the rest:
+// text editing, focus, tooltips, cursors, scaling. Elements that name no control (an
+// extension's, say) are left to their owners.
 "use strict";
 // Emscripten's minifier reads this script too: it knows nothing of ?. and ?? and renames
 // destructured names wrongly.
 
 const root = document.documentElement;
 const stage = document.getElementById("Form1");
-const elements = [...stage.querySelectorAll(":scope > [id]")];  // in the layout's order
+const elements = [];  // by the control's place in the layout
+for (const element of stage.querySelectorAll(":scope > [data-control]")) {
+  elements[Number(element.dataset.control)] = element;
+}
 const indices = new Map(elements.map((element, index) => [element, index]));
-// An element that is no control of the program's (-1) makes the program fail and end.
-const indexOf = (element) => (indices.has(element) ? indices.get(element) : -1);
+// The control an event's target belongs to, or -1.
+const controlOf = (target) => {
+  for (let node = target; node && node !== stage; node = node.parentNode) {
+    if (indices.has(node)) return indices.get(node);
+  }
+  return -1;
+};
 const committed = new Map();  // what each box holds as far as the program knows
 const held = new Set();  // keys down now: text that comes with one gets its KeyUp from it
 let returning = null;  // the box that had the focus when the page lost it
 let ended = false;
+let runTimeError = "";
+
+// Every call into the program. A fault that escapes it (a trap of the machine itself) ends the
+// page as a failing handler does, rather than leaving a page that looks alive.
+const call = (entry, ...args) => {
+  if (ended) return undefined;
+  try {
+    return entry(...args);
+  } catch (error) {
+    Page.end(runTimeError + error.message, true);
+    return undefined;
+  }
+};
+// User text goes to the program as UTF-16 in memory of its own, whatever its length.
+const withText = (text, use) => {
+  const bytes = 2 * (text.length + 1);
+  const at = _malloc(bytes);
+  try {
+    stringToUTF16(text, at, bytes);
+    return use(at, text.length);
+  } finally {
+    _free(at);
+  }
+};
 
 const handOver = (box) => {
   committed.set(box, box.value);
-  withStackSave(() => _brivolo_text_edited(indexOf(box), allocateUTF8OnStack(box.value)));
+  withText(box.value, (text, length) => call(_brivolo_text_edited, indices.get(box), text, length));
+};
+
+const modifiers = (event) => [event.shiftKey, event.ctrlKey, event.altKey, event.metaKey];
+const boxOf = (target) => (target instanceof HTMLInputElement && indices.has(target) ? target : null);
+
+// Text that comes in one piece, without keys of its own: an on-screen keyboard, handwriting,
+// dictation, a paste. The program takes it character by character, as if typed.
+const textOf = (event) => {
+  if (event.inputType === "insertFromPaste" || event.inputType === "insertFromDrop") {
+    return event.dataTransfer ? event.dataTransfer.getData("text/plain") : event.data || "";
+  }
+  return event.data || "";
+};
+
+const handlers = {
+  click(event) {
+    const index = controlOf(event.target);
+    if (event.button === 0 && index >= 0 && !boxOf(elements[index])) call(_brivolo_click, index);
+  },
+  keydown(event) {
+    held.add(event.code);
+    if (event.key === "Tab" && !event.ctrlKey && !event.altKey && !event.metaKey) {
+      // Tab goes where the window's tab order says, from the control that has the focus,
+      // wherever the last click fell.
+      event.preventDefault();
+      const next = call(_brivolo_next_focus, controlOf(document.activeElement), event.shiftKey);
+      if (next >= 0) elements[next].focus();
+      return;
+    }
+    const index = controlOf(event.target);
+    const box = boxOf(event.target);
+    if (index < 0 || (!box && event.target !== elements[index])) return;
+    if (!box) {
+      // A picture that acts is pressed with Enter at once, with Space on its release.
+      if (event.key === " " || event.key === "Enter") event.preventDefault();
+      if (event.key === "Enter" && !event.repeat) call(_brivolo_click, index);
+      return;
+    }
+    // The input method's keys are its own; what it commits comes through beforeinput.
+    if (event.isComposing || event.keyCode === 229) return;
+    const code = withText(event.key, (key, length) =>
+      call(_brivolo_key_down, index, ...modifiers(event), key, length));
+    // A key without a character keeps its own action (arrows, Delete), and so does a
+    // shortcut whose control character the box refuses (its editing is stopped below).
+    if (code === undefined || code < 0 || (code === 0 && event.ctrlKey)) return;
+    event.preventDefault();
+  },
+  keyup(event) {
+    held.delete(event.code);
+    const index = controlOf(event.target);
+    if (index < 0) return;
+    if (boxOf(event.target)) {
+      // The key's Windows key code, as the window's first platform gave it.
+      call(_brivolo_key_up, index, event.keyCode, ...modifiers(event));
+    } else if (event.key === " " && event.target === elements[index]) {
+      call(_brivolo_click, index);
+    }
+  },
+  // Text that comes without a key of its own goes through KeyPress in the program; nothing
+  // else may change the box.
+  beforeinput(event) {
+    const box = boxOf(event.target);
+    if (!box) return;
+    // Delete types no character, so it reaches no KeyPress and works as in any box.
+    if (event.inputType === "deleteContentForward") return;
+    event.preventDefault();
+    const kind = event.inputType === "deleteContentBackward" ? 1 : event.inputType.startsWith("insert") ? 0 : -1;
+    if (kind < 0) return;
+    withText(textOf(event), (text, length) =>
+      call(_brivolo_input, indices.get(box), kind, text, length, held.size > 0));
+  },
+  focusin(event) {
+    const box = boxOf(event.target);
+    if (!box) return;
+    const back = returning === box;
+    returning = null;
+    if (!back) call(_brivolo_focus, indices.get(box));
+  },
 };
 
 const Page = {
@@ -39,8 +150,8 @@ const Page = {
     } else if (value === null) {
       element.removeAttribute(field);
     } else {
-      // A box that is hidden or disabled lets the focus go at once, as in the window, rather
-      // than at the browser's next look at it, which costs it a layout of the page.
+      // A control that is hidden or disabled lets the focus go at once, as in the window,
+      // rather than at the browser's next look at it, which costs it a layout of the page.
       if (element === document.activeElement && (field === "hidden" || field === "disabled")) {
         element.blur();
       }
@@ -55,7 +166,7 @@ const Page = {
     box.setRangeText(text, start, end, "end");
     handOver(box);
   },
-  focusedIndex: () => indexOf(document.activeElement),
+  focusedIndex: () => controlOf(document.activeElement),
   // After the running handler and before any later event, as a queued keystroke would.
   focus(index) {
     queueMicrotask(() => ended || elements[index].focus());
@@ -72,78 +183,37 @@ const Page = {
     notice.hidden = false;
     window.close();
   },
-  ready() {
+  // The program has taken the elements over: what the user did since the first frame is
+  // handed to it in order, and from now on every event as it comes.
+  ready(errorPrefix) {
+    runTimeError = errorPrefix;
     if (ended) return;
     // The drawings of the pictures not on show at start-up, before the program can show one.
     document.body.insertAdjacentHTML("beforeend", document.getElementById("pictures").textContent);
+    for (const box of stage.querySelectorAll(":scope > input[data-control]")) committed.set(box, box.value);
+    for (const event of earlyEvents.splice(0)) handlers[event.type](event);
+    for (const [type, handler] of Object.entries(handlers)) {
+      document.addEventListener(type, (event) => ended || handler(event), type === "keydown" || type === "keyup");
+    }
     root.dataset.state = "ready";
   },
 };
 
-const modifiers = (event) => [event.shiftKey, event.ctrlKey, event.altKey, event.metaKey];
-
-// Clicks and taps on the scene never take the focus from the open box, as pictures, labels and
-// lines never take it in the window; only the boxes do. Nothing of the browser's own (picture
-// menus, selection) appears over the scene.
-document.addEventListener("mousedown", (event) => {
-  if (!(event.target instanceof HTMLInputElement && indices.has(event.target))) {
-    event.preventDefault();
-  }
+// Whatever still got past into a box (autofill, a composition that cannot be cancelled) is undone.
+const restore = (event) => {
+  const box = boxOf(event.target);
+  if (box && box.value !== committed.get(box)) box.value = committed.get(box);
+};
+document.addEventListener("input", (event) => {
+  const box = boxOf(event.target);
+  if (!box || ended) return;
+  if (event.inputType === "deleteContentForward") handOver(box);
+  else restore(event);
 });
-document.addEventListener("contextmenu", (event) => event.preventDefault());
-stage.addEventListener("click", (event) => {
-  const button = event.target.closest("#Form1 > [role=button]");
-  if (!ended && event.button === 0 && button) _brivolo_click(indexOf(button));
-});
-
-for (const box of stage.querySelectorAll(":scope > input")) {
-  const index = indexOf(box);
-  committed.set(box, box.value);
-  box.addEventListener("keydown", (event) => {
-    // The input method's keys are its own; what it commits comes through beforeinput.
-    if (ended || event.isComposing || event.keyCode === 229) return;
-    const code = withStackSave(() =>
-      _brivolo_key_down(index, ...modifiers(event), allocateUTF8OnStack(event.key)));
-    // A key without a character keeps its own action (arrows, Tab, Delete), and so does a
-    // shortcut whose control character the box refuses (its editing is stopped below).
-    if (code < 0 || (code === 0 && event.ctrlKey)) return;
-    event.preventDefault();
-  });
-  // The key's Windows key code, as the window's first platform gave it.
-  box.addEventListener("keyup", (event) => {
-    if (!ended) _brivolo_key_up(index, event.keyCode, ...modifiers(event));
-  });
-  // Text that comes without a key of its own (an on-screen keyboard, an input method) goes
-  // through KeyPress in the program; nothing else may change the box.
-  box.addEventListener("beforeinput", (event) => {
-    // Delete types no character, so it reaches no KeyPress and works as in any box.
-    if (event.inputType === "deleteContentForward" && !ended) return;
-    event.preventDefault();
-    if (ended) return;
-    withStackSave(() => _brivolo_input(index, allocateUTF8OnStack(event.inputType),
-      allocateUTF8OnStack(event.data || ""), held.size > 0));
-  });
-  // Whatever still got past (autofill, a composition that cannot be cancelled) is undone.
-  const restore = () => {
-    if (box.value !== committed.get(box)) box.value = committed.get(box);
-  };
-  box.addEventListener("input", (event) => {
-    if (event.inputType === "deleteContentForward") handOver(box);
-    else restore();
-  });
-  box.addEventListener("compositionend", restore);
-  for (const type of ["paste", "cut", "drop", "dragover"]) {
-    box.addEventListener(type, (event) => event.preventDefault());
-  }
-  box.addEventListener("focus", () => {
-    const back = returning === box;
-    returning = null;
-    if (!back && !ended) _brivolo_focus(index);
-  });
+document.addEventListener("compositionend", restore);
+for (const type of ["cut", "drop", "dragover"]) {
+  stage.addEventListener(type, (event) => boxOf(event.target) && event.preventDefault());
 }
-
-addEventListener("keydown", (event) => held.add(event.code), true);
-addEventListener("keyup", (event) => held.delete(event.code), true);
 addEventListener("blur", () => {
   returning = document.activeElement;
   held.clear();

@@ -227,16 +227,17 @@ std::string PageMarkup::stage() const {
         "<div class=\"background\"" +
         attribute("style", "width:" + px(background.width) + ";height:" + px(background.height)) +
         ">" + inlineSvg(pictureSvg(background, drawings_), "svg", {}, background.name) + "</div>\n";
-    for (const Control* control : form_.controls()) {
-        markup += element(*control) + '\n';
+    const std::vector<Control*>& controls = form_.controls();
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        markup += element(*controls[i], i) + '\n';
     }
     return markup;
 }
 
-std::string PageMarkup::element(const Control& control) const {
+std::string PageMarkup::element(const Control& control, std::size_t place) const {
     const ControlLayout& entry = control.layout();
     const ElementState state = elementState(form_, control);
-    std::string tag = attribute("id", control.name());
+    std::string tag = attribute("id", control.name()) + attribute("data-control", std::to_string(place));
     if (spokenTextChanges(control)) {
         tag += attribute("aria-describedby", descriptionId(control));
     }
@@ -260,9 +261,12 @@ std::string PageMarkup::element(const Control& control) const {
             if (entry.cursor == Cursor::Hand) {
                 classes += " hand";
             }
-            tag += attribute("class", classes) +
-                   attribute("role", Form1::hasClickHandler(entry.number) ? "button" : "img") +
+            const bool acts = Form1::hasClickHandler(entry.number);
+            tag += attribute("class", classes) + attribute("role", acts ? "button" : "img") +
                    attribute("aria-label", fixedName(control));
+            if (acts) {
+                tag += attribute("tabindex", "0");
+            }
             if (!entry.tooltip.empty()) {
                 tag += attribute("title", entry.tooltip);
             }
@@ -275,8 +279,7 @@ std::string PageMarkup::element(const Control& control) const {
         case ControlKind::TextBox:
             return "<input type=\"text\" inputmode=\"numeric\" autocomplete=\"off\" "
                    "spellcheck=\"false\" autocorrect=\"off\" autocapitalize=\"off\"" +
-                   tag + attribute("tabindex", std::to_string(entry.tabIndex)) +
-                   attribute("value", field(state, ElementField::Text)) +
+                   tag + attribute("value", field(state, ElementField::Text)) +
                    attribute("style", style + ";-webkit-text-fill-color:" + cssColour(entry.fore)) +
                    ">";
         case ControlKind::Line:

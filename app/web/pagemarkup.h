@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -50,7 +51,8 @@ public:
     std::string pictures() const;
 
 private:
-    std::string element(const Control& control) const;
+    // The element of the control at `place` in the layout, which it names.
+    std::string element(const Control& control, std::size_t place) const;
     std::string picture(const Control& control, const PictureDescription& picture) const;
     bool hiddenAtStart(const PictureDescription& picture) const;
 
