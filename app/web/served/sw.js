@@ -10,7 +10,7 @@
 
 const build = "@BUILD@";
 // Each file's SHA-256, in hexadecimal.
-const files = @FILES@;
+const files = new Map(Object.entries(@FILES@));
 // A file fetched for storing that has not come in this long has failed.
 const timeLimit = 30000;
 // Caches belong to the whole site, which may publish other folders with a copy of the game.
@@ -23,21 +23,27 @@ const hex = (buffer) => [...new Uint8Array(buffer)].map((b) => b.toString(16).pa
 
 // The file from the server, past the HTTP cache, as a response to store; it fails unless its
 // bytes are the build's.
+// (An AbortController rather than AbortSignal.timeout(), which Safari has only from iPadOS 16.)
 const fetchVerified = async (file) => {
-  const response = await fetch(new Request(new URL(file, scope), { cache: "reload" }),
-    { signal: AbortSignal.timeout(timeLimit) });
-  const bytes = await response.arrayBuffer();
-  if (hex(await crypto.subtle.digest("SHA-256", bytes)) !== files[file]) {
-    throw new Error(`${file} is not this build's`);
+  const late = new AbortController();
+  const timer = setTimeout(() => late.abort(), timeLimit);
+  try {
+    const response = await fetch(new Request(new URL(file, scope), { cache: "reload" }), { signal: late.signal });
+    const bytes = await response.arrayBuffer();
+    if (hex(await crypto.subtle.digest("SHA-256", bytes)) !== files.get(file)) {
+      throw new Error(`${file} is not this build's`);
+    }
+    const type = response.headers.get("content-type");
+    return new Response(bytes, { headers: type ? { "content-type": type } : {} });
+  } finally {
+    clearTimeout(timer);
   }
-  const type = response.headers.get("content-type");
-  return new Response(bytes, { headers: type ? { "content-type": type } : {} });
 };
 
 self.addEventListener("install", (event) => {
   event.waitUntil((async () => {
     // Every file first: a build that cannot have them all is not installed, and stores nothing.
-    const names = Object.keys(files);
+    const names = [...files.keys()];
     const responses = await Promise.all(names.map(fetchVerified));
     await caches.delete(current);
     const cache = await caches.open(current);
@@ -78,6 +84,6 @@ self.addEventListener("fetch", (event) => {
   let file = url.pathname.startsWith(base) ? decodeURIComponent(url.pathname.slice(base.length)) : null;
   if (file === "" && request.mode === "navigate") file = "index.html";
   // What is not the build's is left to the browser, as if there were no worker.
-  if (!Object.hasOwn(files, file)) return;
+  if (!files.has(file)) return;
   event.respondWith(stored(file).catch(() => Response.error()));
 });
