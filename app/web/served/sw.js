@@ -13,9 +13,9 @@ const build = "@BUILD@";
 const files = new Map(Object.entries(@FILES@));
 // A file fetched for storing that has not come in this long has failed.
 const timeLimit = 30000;
-// Caches belong to the whole site, which may publish other folders with a copy of the game.
 const scope = self.registration.scope;
 const base = new URL(scope).pathname;
+// Caches belong to the whole site, which may publish other folders with a copy of the game.
 const prefix = `brivolo ${scope} `;
 const current = prefix + build;
 
