@@ -35,12 +35,6 @@ std::string cssColour(Paint paint) {
     return cssColour(rgb(paint));
 }
 
-std::string percent(double ems) {
-    char text[24];
-    std::snprintf(text, sizeof text, "%.4f%%", ems * 100);
-    return text;
-}
-
 std::string px(int value) {
     return std::to_string(value) + "px";
 }
@@ -214,10 +208,14 @@ bool PageMarkup::hiddenAtStart(const PictureDescription& picture) const {
     return false;
 }
 
+std::string PageMarkup::background() {
+    return cssColour(kWindowBackground);
+}
+
 std::string PageMarkup::stageAttributes() const {
     return attribute("aria-label", kCaption) +
            attribute("style", "width:" + px(kClientWidth) + ";height:" + px(kClientHeight) +
-                                  ";background-color:" + cssColour(kWindowBackground));
+                                  ";background-color:" + background());
 }
 
 std::string PageMarkup::stage() const {
@@ -324,15 +322,6 @@ std::string PageMarkup::pictures() const {
         }
     }
     return symbols + "</svg>";
-}
-
-std::string PageMarkup::faceAscent() const {
-    return percent(face_.ascent);
-}
-
-std::string PageMarkup::faceDescent() const {
-    // The line gap goes below the baseline, as the desktop window sets it.
-    return percent(face_.descent + face_.lineGap);
 }
 
 std::string PageMarkup::handCursor() const {

@@ -35,12 +35,10 @@ public:
     std::string title() const;
     // The caption as text, for the heading and the stage's accessible name.
     std::string caption() const;
-    // The face's metrics as the percentages of its metric overrides: every engine then
-    // sets the lines as the desktop window does, whatever metrics of the file it would take.
-    std::string faceAscent() const;
-    std::string faceDescent() const;
     // The hand cursor, as a CSS cursor value.
     std::string handCursor() const;
+    // The stage's colour, the window's background, as a CSS colour.
+    static std::string background();
     // The stage's own attributes: its size, colour and name.
     std::string stageAttributes() const;
     // The window's background picture, then one element per control, in layout order.

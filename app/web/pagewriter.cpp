@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 // Build-time tool, run under Node.js: starts the window as the program does (Load included)
-// and writes the one-file page with the window as it then stands, its program and its face.
+// and writes what the page shows of the window as it then stands, as one JSON object of the
+// page template's values. The face's metrics (in ems) set the texts' lines as the page will.
 //
-//     brivolo-pagewriter SHELL.html PROGRAM.js FACE.ttf FACE.woff2 DRAWINGS_DIR OUTPUT.html
-#include <cstdint>
+//     brivolo-pagewriter DRAWINGS_DIR ASCENT DESCENT LINE_GAP OUT.json
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <map>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 
@@ -27,58 +26,6 @@ std::string readFile(const std::string& path) {
         throw std::runtime_error(path + ": cannot be read");
     }
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::string base64(std::string_view bytes) {
-    static constexpr char kDigits[] =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    std::string out;
-    for (std::size_t i = 0; i < bytes.size(); i += 3) {
-        std::uint32_t group = static_cast<unsigned char>(bytes[i]) << 16;
-        if (i + 1 < bytes.size())
-            group |= static_cast<unsigned char>(bytes[i + 1]) << 8;
-        if (i + 2 < bytes.size())
-            group |= static_cast<unsigned char>(bytes[i + 2]);
-        for (std::size_t k = 0; k < 4; ++k) {
-            out += i + k <= bytes.size() ? kDigits[(group >> (18 - 6 * k)) & 63] : '=';
-        }
-    }
-    return out;
-}
-
-// Big-endian integers of an OpenType file.
-int readInt(const std::string& font, std::size_t at, int bytes, bool isSigned) {
-    if (at + bytes > font.size()) {
-        throw std::runtime_error("the face is cut short");
-    }
-    std::uint32_t value = 0;
-    for (int i = 0; i < bytes; ++i) {
-        value = value << 8 | static_cast<unsigned char>(font[at + i]);
-    }
-    if (isSigned && bytes == 2) {
-        return static_cast<std::int16_t>(value);
-    }
-    return static_cast<int>(value);
-}
-
-std::size_t findTable(const std::string& font, std::string_view tag) {
-    const int tables = readInt(font, 4, 2, false);
-    for (int i = 0; i < tables; ++i) {
-        const std::size_t record = 12 + 16 * static_cast<std::size_t>(i);
-        if (font.compare(record, 4, tag) == 0) {
-            return static_cast<std::size_t>(readInt(font, record + 8, 4, false));
-        }
-    }
-    throw std::runtime_error("the face has no " + std::string(tag) + " table");
-}
-
-// The face's typographic metrics, which its lines are set by (the face asks for them).
-FaceMetrics faceMetrics(const std::string& font) {
-    const double unitsPerEm = readInt(font, findTable(font, "head") + 18, 2, false);
-    const std::size_t os2 = findTable(font, "OS/2");
-    return {readInt(font, os2 + 68, 2, true) / unitsPerEm,
-            -readInt(font, os2 + 70, 2, true) / unitsPerEm,
-            readInt(font, os2 + 72, 2, true) / unitsPerEm};
 }
 
 // The drawings without their comments and XML declarations, which the page need not carry.
@@ -109,6 +56,24 @@ std::string drawing(const std::string& directory, std::string_view file) {
     return compact;
 }
 
+// A JSON string; the text is UTF-8 and stays so.
+std::string jsonString(std::string_view text) {
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+            quoted += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+            quoted += escaped;
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + '"';
+}
+
 class NoHost : public WindowHost {
 public:
     void queueTab() override {}
@@ -121,10 +86,8 @@ public:
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 7) {
-        std::fprintf(stderr,
-                     "usage: %s SHELL.html PROGRAM.js FACE.ttf FACE.woff2 DRAWINGS_DIR OUT.html\n",
-                     argv[0]);
+    if (argc != 6) {
+        std::fprintf(stderr, "usage: %s DRAWINGS_DIR ASCENT DESCENT LINE_GAP OUT.json\n", argv[0]);
         return 2;
     }
     try {
@@ -133,7 +96,7 @@ int main(int argc, char* argv[]) {
         Form1 form(random, host);
         form.load();
 
-        const std::string drawings = argv[5];
+        const std::string drawings = argv[1];
         std::map<std::string, std::string, std::less<>> read;
         const PageMarkup markup(
             form,
@@ -144,54 +107,26 @@ int main(int argc, char* argv[]) {
                 }
                 return found->second;
             },
-            faceMetrics(readFile(argv[3])));
+            {std::stod(argv[2]), std::stod(argv[3]), std::stod(argv[4])});
 
-        const std::string program = readFile(argv[2]);
-        const std::string pictures = markup.pictures();
-        for (const std::string* script : {&program, &pictures}) {
-            if (script->find("</script") != std::string::npos) {
-                throw std::runtime_error("a script would end its <script> element early");
-            }
-        }
         const std::pair<std::string_view, std::string> values[] = {
-            {"@TITLE@", markup.title()},
-            {"@CAPTION@", markup.caption()},
-            {"@STAGE_ATTRIBUTES@", markup.stageAttributes()},
-            {"@STAGE@", markup.stage()},
-            {"@DESCRIPTIONS@", markup.descriptions()},
-            {"@PICTURES@", pictures},
-            {"@FACE@", base64(readFile(argv[4]))},
-            {"@FACE_ASCENT@", markup.faceAscent()},
-            {"@FACE_DESCENT@", markup.faceDescent()},
-            {"@HAND@", markup.handCursor()},
-            {"@PROGRAM@", program},
+            {"TITLE", markup.title()},
+            {"CAPTION", markup.caption()},
+            {"COLOUR", PageMarkup::background()},
+            {"STAGE_ATTRIBUTES", markup.stageAttributes()},
+            {"STAGE", markup.stage()},
+            {"DESCRIPTIONS", markup.descriptions()},
+            {"PICTURES", markup.pictures()},
+            {"HAND", markup.handCursor()},
         };
-        // One pass over the shell, so that no value is searched for placeholders again.
-        const std::string shell = readFile(argv[1]);
-        std::string page;
-        for (std::size_t at = 0; at < shell.size();) {
-            const std::size_t mark = shell.find('@', at);
-            bool replaced = false;
-            if (mark != std::string::npos) {
-                for (const auto& [name, value] : values) {
-                    if (shell.compare(mark, name.size(), name) == 0) {
-                        page.append(shell, at, mark - at).append(value);
-                        at = mark + name.size();
-                        replaced = true;
-                        break;
-                    }
-                }
-            }
-            if (!replaced) {
-                const std::size_t end = mark == std::string::npos ? shell.size() : mark + 1;
-                page.append(shell, at, end - at);
-                at = end;
-            }
+        std::string json = "{";
+        for (const auto& [name, value] : values) {
+            json += (json.size() > 1 ? ",\n" : "\n") + jsonString(name) + ": " + jsonString(value);
         }
-        std::ofstream out(argv[6], std::ios::binary);
-        out << page;
+        std::ofstream out(argv[5], std::ios::binary);
+        out << json << "\n}\n";
         if (!out) {
-            throw std::runtime_error(std::string(argv[6]) + ": cannot be written");
+            throw std::runtime_error(std::string(argv[5]) + ": cannot be written");
         }
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s: %s\n", argv[0], error.what());

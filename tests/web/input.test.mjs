@@ -67,12 +67,7 @@ eachEngine((engine) => {
   });
 
   test('the accessibility audit finds no violation at start-up and mid-game', async () => {
-    const page = await engine.open();
-    await page.evaluate((source) => {
-      const script = document.createElement('script');
-      script.textContent = source;
-      document.head.append(script);
-    }, axe);
+    const page = await engine.open({ scripts: [axe] });
     for (const when of ['at start-up', 'mid-game']) {
       if (when === 'mid-game') await firstOperation(page);
       const violations = await page.evaluate(async (options) => (await window.axe.run(document, options)).violations

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 // The folder for a web server (dist-out/web/), served at 127.0.0.1 by a server of the test's
-// own: the installable app, its copy kept for use without the network and replaced by a new
-// build; the pages opened from disk, which keep nothing; the word to turn an upright screen.
+// own: the installable app, its stored copy, which opens whatever the network does and which a
+// new build replaces; the pages opened from disk, which keep nothing; the word to turn an
+// upright screen.
 import assert from 'node:assert/strict';
 import { cp, mkdtemp, readdir, readFile, rm, writeFile } from 'node:fs/promises';
+import { createHash } from 'node:crypto';
 import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
@@ -17,13 +19,19 @@ import { pageFile, readControls } from './engines/page.mjs';
 const folder = path.join(path.dirname(pageFile), 'web');
 const types = { '.html': 'text/html', '.js': 'text/javascript', '.webmanifest': 'application/manifest+json', '.png': 'image/png' };
 
-// `root` at /brivolo/ until the end of the test `t`; while `down`, every connection is dropped.
+// `root` at /brivolo/ until the end of the test `t`, as a plain static server has it: no cache
+// headers, files last changed long ago. Its `mode` makes it a captive portal (every request
+// answered with a page of its own), a black hole (every request taken, none answered) or `down`
+// (every connection dropped).
 async function serve(t, root = folder) {
   const server = http.createServer(async (request, response) => {
-    if (server.down) return request.socket.destroy();
+    if (server.mode === 'hole') return undefined;
+    if (server.mode === 'down') return request.socket.destroy();
+    if (server.mode === 'portal') return response.writeHead(200, { 'content-type': 'text/html' }).end('<title>Accesso</title><p>Accedi alla rete');
     const file = request.url.match(/^\/brivolo\/([\w.-]*)$/)?.[1]?.replace(/^$/, 'index.html');
     const body = file && await readFile(path.join(root, file)).catch(() => undefined);
-    response.writeHead(...(body ? [200, { 'content-type': types[path.extname(file)] }] : [404])).end(body);
+    const headers = { 'content-type': types[path.extname(file)], 'last-modified': 'Mon, 01 Jan 2024 00:00:00 GMT' };
+    return response.writeHead(...(body ? [200, headers] : [404])).end(body);
   });
   await new Promise((done) => server.listen(0, '127.0.0.1', done));
   t.after(() => { server.close(); server.closeAllConnections(); });
@@ -100,43 +108,69 @@ async function playByTouch(page) {
   }
 }
 
-test('once opened, the page plays by touch offline; a new build replaces the stored one', async (t) => {
-  const copy = await mkdtemp(path.join(os.tmpdir(), 'brivolo-web-'));
-  t.after(() => rm(copy, { recursive: true }));
-  await cp(folder, copy, { recursive: true });
-  const server = await serve(t, copy);
-  const { context, page, ready, check } = await visit(server.url, { hasTouch: true, isMobile: true, viewport: { width: 1024, height: 768 } });
-  await page.waitForFunction(() => navigator.serviceWorker.controller?.scriptURL.endsWith('/brivolo/sw.js'), null, { timeout: 10000 });
-  const build = async () => (await readFile(`${copy}/sw.js`, 'utf8')).match(/const build = "(.+)"/)[1];
-  const files = (await readdir(copy)).filter((f) => f !== 'sw.js').map((f) => `/brivolo/${f}`).sort();
-  const reopen = async (offline) => {
-    server.down = offline;
-    await context.setOffline(offline);
-    await page.reload();
+// Until the worker of the build in `root` controls the page and its cache, the only one, holds
+// the build's files and nothing else is stored; the cache's name.
+async function installed(page, root, url) {
+  const name = `brivolo ${url} ${(await readFile(`${root}/sw.js`, 'utf8')).match(/const build = "(.+)"/)[1]}`;
+  await page.evaluate(async (n) => {
+    for (let i = 0; i < 100 && !(navigator.serviceWorker.controller && (await caches.keys()).join() === n); i++) {
+      await new Promise((done) => setTimeout(done, 100));
+    }
+  }, name);
+  const files = (await readdir(root)).filter((f) => f !== 'sw.js').map((f) => `/brivolo/${f}`).sort();
+  assert.deepEqual(await stores(page), { local: 0, caches: [[name, files]] });
+  return name;
+}
+
+const tablet = { hasTouch: true, isMobile: true, viewport: { width: 1024, height: 768 } };
+
+test('once opened, the page opens and plays from its stored files offline, behind a captive portal, in a black hole', async (t) => {
+  const server = await serve(t);
+  const { context, page, ready, check } = await visit(server.url, tablet);
+  const name = await installed(page, folder, server.url);
+  for (const mode of ['down', 'portal', 'hole']) {
+    server.mode = mode;
+    await context.setOffline(mode === 'down');
+    await page.reload({ timeout: 10000 });
     await ready();
-    // Until the build in the folder has filled its cache and deleted the others.
-    const name = `brivolo ${server.url} ${await build()}`;
-    await page.evaluate(async (n) => {
-      for (let i = 0; i < 100 && (await caches.keys()).join() !== n; i++) await new Promise((done) => setTimeout(done, 100));
-    }, name);
-    assert.deepEqual(await stores(page), { local: 0, caches: [[name, files]] });
-  };
-  await reopen(true);
-  await playByTouch(page);
-  const edit = async (file, from, to) => writeFile(`${copy}/${file}`, (await readFile(`${copy}/${file}`, 'utf8')).replace(from, to));
-  await edit('index.html', '<body>', '<body data-build="next">');
-  await edit('sw.js', /const build = "(.+)"/, 'const build = "$1-next"');
-  for (const offline of [false, true]) {
-    await reopen(offline);
-    assert.equal(await page.evaluate(() => document.body.dataset.build), 'next', `offline: ${offline}`);
+    await playByTouch(page);
+    assert.deepEqual((await stores(page)).caches.map(([cache]) => cache), [name], mode);
   }
   check();
 });
 
+test('a new build on a plain static server is in use by the second opening; one half copied is never installed', async (t) => {
+  const copy = await mkdtemp(path.join(os.tmpdir(), 'brivolo-web-'));
+  t.after(() => rm(copy, { recursive: true }));
+  await cp(folder, copy, { recursive: true });
+  const server = await serve(t, copy);
+  const { page, ready, check } = await visit(server.url);
+  const old = await installed(page, copy, server.url);
+  // The next build: another page, which its worker names by its hash.
+  const sha256 = (text) => createHash('sha256').update(text).digest('hex');
+  const [page1, worker] = await Promise.all(['index.html', 'sw.js'].map((f) => readFile(`${copy}/${f}`, 'utf8')));
+  const page2 = page1.replace('<body>', '<body data-build="next">');
+  // Half copied, the new worker finds a file that is not its build's: it is not installed.
+  await writeFile(`${copy}/sw.js`, worker.replace(sha256(page1), sha256(page2)).replace(/const build = "(.+)"/, 'const build = "$1-next"'));
+  assert.equal(await page.evaluate(async () => {
+    const registration = await navigator.serviceWorker.getRegistration();
+    await registration.update().catch(() => {});
+    const { installing } = registration;
+    for (let i = 0; i < 100 && installing?.state === 'installing'; i++) await new Promise((done) => setTimeout(done, 100));
+    return installing?.state;
+  }), 'redundant');
+  assert.deepEqual((await stores(page)).caches.map(([cache]) => cache), [old]);
+  await writeFile(`${copy}/index.html`, page2);
+  for (const opening of [1, 2]) {
+    await page.reload();
+    await ready();
+    if (opening === 1) assert.notEqual(await installed(page, copy, server.url), old);
+  }
+  assert.equal(await page.evaluate(() => document.body.dataset.build), 'next');
+  check();
+});
+
 test('from disk, neither the file nor the folder\'s page registers a worker, asks the network or stores anything', async () => {
-  const policy = async (file) => (await readFile(file, 'utf8')).match(/http-equiv="Content-Security-Policy" content="([^"]*)"/)[1];
-  assert.equal(await policy(`${folder}/index.html`),
-    (await policy(pageFile)).replace('img-src data:', "img-src data: 'self'") + "; manifest-src 'self'; worker-src 'self'");
   for (const file of [pageFile, `${folder}/index.html`]) {
     const context = await browser.newContext();
     const requests = [];

@@ -6,6 +6,7 @@
 // name (its centre), a point of the stage in the stage's own 792 x 566 pixels, or a point
 // that `point()` already placed in the viewport.
 import assert from 'node:assert/strict';
+import { createHash } from 'node:crypto';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
@@ -32,7 +33,9 @@ export function pageCopy(scripts) {
   const head = html.match(/<head[^>]*>/i) ?? assert.fail(`no <head> in ${pageFile}`);
   const file = path.join(copies, `${Date.now()}-${Math.random().toString(36).slice(2)}.html`);
   const inserted = scripts.map((script) => `<script>${script}</script>`).join('');
-  writeFileSync(file, html.replace(head[0], () => head[0] + inserted));
+  // The copy's policy knows them as the page's own.
+  const hashes = scripts.map((script) => `'sha256-${createHash('sha256').update(script).digest('base64')}'`);
+  writeFileSync(file, html.replace('script-src', () => ['script-src', ...hashes].join(' ')).replace(head[0], () => head[0] + inserted));
   return pathToFileURL(file).href;
 }
 
