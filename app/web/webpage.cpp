@@ -18,7 +18,8 @@ EM_JS(void, pageSet, (int index, const char* field, const char* value), {
     Page.set(index, UTF8ToString(field), value ? UTF8ToString(value) : null);
 });
 EM_JS(void, pageType, (int index, const char16_t* text, int length, int deleteBefore), {
-    Page.type(index, UTF16ToString(text, 2 * length), deleteBefore !== 0);
+    const typed = new TextDecoder("utf-16le").decode(HEAPU16.subarray(text >> 1, (text >> 1) + length));
+    Page.type(index, typed, deleteBefore !== 0);
 });
 EM_JS(int, pageFocusedIndex, (), { return Page.focusedIndex(); });
 EM_JS(void, pageFocus, (int index), { Page.focus(index); });
