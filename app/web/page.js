@@ -40,21 +40,18 @@ const call = (entry, ...args) => {
     return undefined;
   }
 };
-// User text goes to the program as UTF-16 in memory of its own, whatever its length.
-const withText = (text, use) => {
-  const bytes = 2 * (text.length + 1);
-  const at = _malloc(bytes);
-  try {
-    stringToUTF16(text, at, bytes);
-    return use(at, text.length);
-  } finally {
-    _free(at);
-  }
+// Text for the program goes into memory from malloc, which the program frees: never onto the
+// stack, which a long text would overflow. Typed text goes as UTF-16, as the page holds it.
+const utf16 = (text) => {
+  const size = lengthBytesUTF16(text) + 2;
+  const at = _malloc(size);
+  stringToUTF16(text, at, size);
+  return at;
 };
 
 const handOver = (box) => {
   committed.set(box, box.value);
-  withText(box.value, (text, length) => call(_brivolo_text_edited, indices.get(box), text, length));
+  call(_brivolo_text_edited, indices.get(box), stringToNewUTF8(box.value));
 };
 
 const modifiers = (event) => [event.shiftKey, event.ctrlKey, event.altKey, event.metaKey];
@@ -76,42 +73,24 @@ const handlers = {
   },
   keydown(event) {
     held.add(event.code);
-    if (event.key === "Tab" && !event.ctrlKey && !event.altKey && !event.metaKey) {
-      // Tab goes where the window's tab order says, from the control that has the focus,
-      // wherever the last click fell.
-      event.preventDefault();
-      const next = call(_brivolo_next_focus, controlOf(document.activeElement), event.shiftKey);
-      if (next >= 0) elements[next].focus();
-      return;
-    }
+    // Tab goes where the window's tab order says, from the control that has the focus (from
+    // none, wherever the last click fell); Enter and Space press a picture that acts.
     const index = controlOf(event.target);
     const box = boxOf(event.target);
-    if (index < 0 || (!box && event.target !== elements[index])) return;
-    if (!box) {
-      // A picture that acts is pressed with Enter at once, with Space on its release.
-      if (event.key === " " || event.key === "Enter") event.preventDefault();
-      if (event.key === "Enter" && !event.repeat) call(_brivolo_click, index);
-      return;
-    }
+    if (index < 0 && event.key !== "Tab") return;
     // The input method's keys are its own; what it commits comes through beforeinput.
-    if (event.isComposing || event.keyCode === 229) return;
-    const code = withText(event.key, (key, length) =>
-      call(_brivolo_key_down, index, ...modifiers(event), key, length));
+    if (box && (event.isComposing || event.keyCode === 229)) return;
+    const code = call(_brivolo_key_down, index, ...modifiers(event), utf16(event.key), event.key.length);
     // A key without a character keeps its own action (arrows, Delete), and so does a
     // shortcut whose control character the box refuses (its editing is stopped below).
-    if (code === undefined || code < 0 || (code === 0 && event.ctrlKey)) return;
+    if (code === undefined || code < 0 || (code === 0 && event.ctrlKey && box)) return;
     event.preventDefault();
   },
   keyup(event) {
     held.delete(event.code);
-    const index = controlOf(event.target);
-    if (index < 0) return;
-    if (boxOf(event.target)) {
-      // The key's Windows key code, as the window's first platform gave it.
-      call(_brivolo_key_up, index, event.keyCode, ...modifiers(event));
-    } else if (event.key === " " && event.target === elements[index]) {
-      call(_brivolo_click, index);
-    }
+    // The key's Windows key code, as the window's first platform gave it.
+    const box = boxOf(event.target);
+    if (box) call(_brivolo_key_up, indices.get(box), event.keyCode, ...modifiers(event));
   },
   // Text that comes without a key of its own goes through KeyPress in the program; nothing
   // else may change the box.
@@ -121,10 +100,8 @@ const handlers = {
     // Delete types no character, so it reaches no KeyPress and works as in any box.
     if (event.inputType === "deleteContentForward") return;
     event.preventDefault();
-    const kind = event.inputType === "deleteContentBackward" ? 1 : event.inputType.startsWith("insert") ? 0 : -1;
-    if (kind < 0) return;
-    withText(textOf(event), (text, length) =>
-      call(_brivolo_input, indices.get(box), kind, text, length, held.size > 0));
+    const text = textOf(event);
+    call(_brivolo_input, indices.get(box), stringToNewUTF8(event.inputType), utf16(text), text.length, held.size > 0);
   },
   focusin(event) {
     const box = boxOf(event.target);

@@ -225,9 +225,21 @@ std::string PageMarkup::stage() const {
         "<div class=\"background\"" +
         attribute("style", "width:" + px(background.width) + ";height:" + px(background.height)) +
         ">" + inlineSvg(pictureSvg(background, drawings_), "svg", {}, background.name) + "</div>\n";
+    // The controls that take the focus come last, in the order Tab visits them, so that the
+    // document's order is the window's tab order; the layout's stack ranks paint them.
     const std::vector<Control*>& controls = form_.controls();
+    const auto focusOrder = form_.focusOrder();
+    const auto place = [&](const Control* control) {
+        return static_cast<std::size_t>(std::find(controls.begin(), controls.end(), control) -
+                                        controls.begin());
+    };
     for (std::size_t i = 0; i < controls.size(); ++i) {
-        markup += element(*controls[i], i) + '\n';
+        if (std::find(focusOrder.begin(), focusOrder.end(), controls[i]) == focusOrder.end()) {
+            markup += element(*controls[i], i) + '\n';
+        }
+    }
+    for (const Control* control : focusOrder) {
+        markup += element(*control, place(control)) + '\n';
     }
     return markup;
 }
@@ -235,7 +247,8 @@ std::string PageMarkup::stage() const {
 std::string PageMarkup::element(const Control& control, std::size_t place) const {
     const ControlLayout& entry = control.layout();
     const ElementState state = elementState(form_, control);
-    std::string tag = attribute("id", control.name()) + attribute("data-control", std::to_string(place));
+    std::string tag =
+        attribute("id", control.name()) + attribute("data-control", std::to_string(place));
     if (spokenTextChanges(control)) {
         tag += attribute("aria-describedby", descriptionId(control));
     }
