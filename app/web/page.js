@@ -169,8 +169,8 @@ const Page = {
     document.body.insertAdjacentHTML("beforeend", document.getElementById("pictures").textContent);
     for (const box of stage.querySelectorAll(":scope > input[data-control]")) committed.set(box, box.value);
     for (const event of earlyEvents.splice(0)) handlers[event.type](event);
-    for (const [type, handler] of Object.entries(handlers)) {
-      document.addEventListener(type, (event) => ended || handler(event), type === "keydown" || type === "keyup");
+    for (const type of Object.keys(handlers)) {
+      document.addEventListener(type, (event) => ended || handlers[type](event), type === "keydown" || type === "keyup");
     }
     root.dataset.state = "ready";
   },
