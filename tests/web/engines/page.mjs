@@ -36,10 +36,17 @@ export function onExit(fn) {
   undo.add(once);
   return once;
 }
-process.on('exit', () => undo.forEach((fn) => fn()));
+const undoAll = () => undo.forEach((fn) => {
+  try {
+    fn();
+  } catch (error) {
+    console.error(error);
+  }
+});
+process.on('exit', undoAll);
 for (const signal of ['SIGINT', 'SIGTERM', 'SIGHUP']) {
   process.once(signal, () => {
-    undo.forEach((fn) => fn());
+    undoAll();
     process.kill(process.pid, signal);
   });
 }
@@ -47,7 +54,7 @@ for (const signal of ['SIGINT', 'SIGTERM', 'SIGHUP']) {
 // A new temporary folder, removed by the returned function or at exit.
 export function tempFolder(prefix) {
   const folder = mkdtempSync(path.join(os.tmpdir(), prefix));
-  return { folder, remove: onExit(() => rmSync(folder, { recursive: true, force: true })) };
+  return { folder, remove: onExit(() => rmSync(folder, { recursive: true, force: true, maxRetries: 5 })) };
 }
 
 let copies;

@@ -7,11 +7,28 @@
 // `perform(sources)` for the input of ActionsPage.
 import puppeteer from 'puppeteer-core';
 import { ActionsPage } from './actions.mjs';
-import { isLocal } from './page.mjs';
+import { isLocal, onExit, tempFolder } from './page.mjs';
 
-export const launch = (browser, executablePath, options) => puppeteer.launch({
-  browser, executablePath, headless: true, ...options,
-});
+// The profile, and the browser's own temporary files, are in a temporary folder of ours; the
+// browser is ended and the folder removed however the tests' process ends (puppeteer's own
+// profile would be left behind at a signal).
+export async function launch(browser, executablePath, options) {
+  const profile = tempFolder(`brivolo-${browser}-`);
+  const launched = await puppeteer.launch({
+    browser, executablePath, headless: true, userDataDir: profile.folder, env: { ...process.env, TMPDIR: profile.folder },
+    handleSIGINT: false, handleSIGTERM: false, handleSIGHUP: false, ...options,
+  }).catch((error) => { profile.remove(); throw error; });
+  // Puppeteer starts the browser in a process group of its own.
+  const end = onExit(() => {
+    try {
+      process.kill(-launched.process().pid, 'SIGKILL');
+    } catch { /* already gone */ }
+    profile.remove();
+  });
+  const close = launched.close.bind(launched);
+  launched.close = () => close().finally(end);
+  return launched;
+}
 
 export class PuppeteerPage extends ActionsPage {
   reported = [];
