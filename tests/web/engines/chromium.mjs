@@ -57,7 +57,7 @@ class ChromiumPage extends PuppeteerPage {
     for (const c of text) await this.page.keyboard.sendCharacter(c);
   }
 
-  // The whole text in one insertion, as a paste from a dictation or a password manager.
+  // The whole text in one insertion, as dictation or a password manager sends it.
   commitText(text) {
     return this.page.keyboard.sendCharacter(text);
   }
