@@ -13,14 +13,14 @@
 //                        [--also OTHER.html ...]
 //
 // --also measures other builds of the page (an earlier one, say) in the same run.
-import { mkdtempSync, rmSync, statSync, writeFileSync } from 'node:fs';
+import { statSync, writeFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { parseArgs } from 'node:util';
 import { pathToFileURL } from 'node:url';
 import { launchChromium } from '../tests/web/engines/chromium.mjs';
 import { launchFirefox } from '../tests/web/engines/firefox.mjs';
-import { pageFile } from '../tests/web/engines/page.mjs';
+import { pageFile, tempFolder } from '../tests/web/engines/page.mjs';
 
 const { values: options, positionals } = parseArgs({
   options: {
@@ -40,33 +40,27 @@ const median = (xs) => {
   return s.length % 2 ? s[(s.length - 1) / 2] : (s[s.length / 2 - 1] + s[s.length / 2]) / 2;
 };
 
-// What each engine's driver does differently; the rest is the same.
+// Both engines are driven by puppeteer: only the launch and the name differ.
 const engines = {
-  chromium: {
-    launch: launchChromium,
-    version: (browser) => `Chromium ${browser.version()}`,
-    async open(browser, dpr = 1) {
-      const context = await browser.newContext({ viewport: stageSize, deviceScaleFactor: dpr });
-      const page = await context.newPage();
-      return { page, beforeScripts: (fn) => page.addInitScript(fn), close: () => context.close() };
-    },
-  },
-  firefox: {
-    launch: () => launchFirefox({}),
-    version: async (browser) => (await browser.version()).replace('/', ' '),
-    async open(browser, dpr = 1) {
-      const context = await browser.createBrowserContext();
-      const page = await context.newPage();
-      await page.setViewport({ ...stageSize, deviceScaleFactor: dpr });
-      return { page, beforeScripts: (fn) => page.evaluateOnNewDocument(fn), close: () => context.close() };
-    },
-  },
+  chromium: { launch: launchChromium, version: async (browser) => `Chromium ${(await browser.version()).split('/')[1]}` },
+  firefox: { launch: () => launchFirefox({}), version: async (browser) => (await browser.version()).replace('/', ' ') },
 };
 
-const until = async (page, predicate) => {
+async function open(browser, dpr = 1) {
+  const context = await browser.createBrowserContext();
+  const page = await context.newPage();
+  await page.setViewport({ ...stageSize, deviceScaleFactor: dpr });
+  return { page, close: () => context.close() };
+}
+
+// The predicate's value once it has one; a page that never gets there within `timeout`
+// milliseconds fails the run.
+const until = async (page, predicate, timeout = 60000) => {
+  const end = Date.now() + timeout;
   for (;;) {
     const value = await page.evaluate(predicate);
     if (value) return value;
+    if (Date.now() > end) throw new Error(`waited ${timeout} ms for ${predicate}`);
     await new Promise((done) => { setTimeout(done, 5); });
   }
 };
@@ -134,9 +128,9 @@ function watchFirstFullFrame() {
   requestAnimationFrame(frame);
 }
 
-async function firstFrame(engine, browser, url) {
-  const { page, beforeScripts, close } = await engine.open(browser);
-  await beforeScripts(watchFirstFullFrame);
+async function firstFrame(browser, url) {
+  const { page, close } = await open(browser);
+  await page.evaluateOnNewDocument(watchFirstFullFrame);
   await page.goto(url);
   const times = await until(page, () => window.firstFullFrame);
   await close();
@@ -165,8 +159,8 @@ function timeClick(id) {
 }
 
 // Whole games at device pixel ratio 2, every answer typed right; each abacus click timed.
-async function clicks(engine, browser, gameUrl, floorUrl) {
-  const { page, close } = await engine.open(browser, 2);
+async function clicks(browser, gameUrl, floorUrl) {
+  const { page, close } = await open(browser, 2);
   const dpr = await page.evaluate(() => devicePixelRatio);
   const game = [];
   const floor = [];
@@ -194,10 +188,10 @@ async function clicks(engine, browser, gameUrl, floorUrl) {
 
 // The page's memory once a game is over, as Chromium counts it.
 async function memory(browser, url) {
-  const { page, close } = await engines.chromium.open(browser);
+  const { page, close } = await open(browser);
   await page.goto(url);
   await until(page, () => document.documentElement.dataset.state === 'ready');
-  const cdp = await page.context().newCDPSession(page);
+  const cdp = await page.createCDPSession();
   await cdp.send('Performance.enable');
   await cdp.send('HeapProfiler.collectGarbage');
   const metrics = Object.fromEntries((await cdp.send('Performance.getMetrics')).metrics.map((m) => [m.name, m.value]));
@@ -207,10 +201,10 @@ async function memory(browser, url) {
 }
 
 async function screenshot(browser, url) {
-  const { page, close } = await engines.chromium.open(browser);
+  const { page, close } = await open(browser);
   await page.goto(url);
   await until(page, () => document.documentElement.dataset.state === 'ready');
-  const png = await page.screenshot();
+  const png = Buffer.from(await page.screenshot());
   await close();
   return png;
 }
@@ -222,7 +216,7 @@ function machine() {
     + `Node.js ${process.version}, kernel ${os.release()}`;
 }
 
-const dir = mkdtempSync(path.join(os.tmpdir(), 'brivolo-bench-'));
+const { folder: dir, remove } = tempFolder('brivolo-bench-');
 const write = (name, html) => {
   writeFileSync(path.join(dir, name), html);
   return pathToFileURL(path.join(dir, name)).href;
@@ -247,12 +241,12 @@ try {
     const engine = engines[name];
     const browser = await engine.launch();
     try {
-      await firstFrame(engine, browser, pages.floor); // warms the browser's own start, paid by no page
+      await firstFrame(browser, pages.floor); // warms the browser's own start, paid by no page
       const times = Object.fromEntries(Object.keys(pages).map((p) => [p, []]));
       for (let run = 0; run < runs; run++) {
         const order = Object.keys(times);
         for (let i = 0; i < run % order.length; i++) order.push(order.shift());
-        for (const which of order) times[which].push(await firstFrame(engine, browser, pages[which]));
+        for (const which of order) times[which].push(await firstFrame(browser, pages[which]));
       }
       // A phase the page never reached in a run (a first frame out before the program said it
       // was ready, say) is left out of its median.
@@ -271,7 +265,7 @@ try {
       }
       lines.push(`${name} first frame picture floor samples: ${times.picture.map((t) => t.frame.toFixed(1)).join(' ')}`);
       for (const which of Object.keys(pages).filter((p) => p === 'game' || p.startsWith('other'))) {
-        const click = await clicks(engine, browser, pages[which], pages.floor);
+        const click = await clicks(browser, pages[which], pages.floor);
         const total = (samples) => samples.map(([handler, frame]) => handler + frame);
         const [g, f] = [median(total(click.game)), median(total(click.floor))];
         const part = (samples, i) => median(samples.map((sample) => sample[i])).toFixed(2);
@@ -287,5 +281,5 @@ try {
   console.log(lines.join('\n'));
   if (positionals[0]) writeFileSync(positionals[0], `${lines.join('\n')}\n`, { flag: 'a' });
 } finally {
-  rmSync(dir, { recursive: true, force: true });
+  remove();
 }

@@ -326,7 +326,8 @@ eachEngine((engine) => {
   });
 });
 
-test('the title banner has the same lines in every engine', { skip: engineNames.length < 2 && 'one engine only' }, () => {
+test('the title banner has the same lines in every engine', { skip: engineNames.length < 2 && 'one engine only' }, (t) => {
+  if (banners.size < 2) return t.skip('the banner was measured in fewer than two engines');
   const figures = [...banners].map(([name, lines]) => [name, [...lines.map((l) => l.top), lines[0].width]]);
   const [first, a] = figures[0];
   const differ = figures.slice(1).filter(([, b]) => a.length !== b.length || a.some((v, i) => Math.abs(v - b[i]) > 1));

@@ -10,11 +10,11 @@ import { createHash } from 'node:crypto';
 import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
-import { after, before, test } from 'node:test';
+import { after, test } from 'node:test';
 import { pathToFileURL } from 'node:url';
 import { operation } from './board.mjs';
-import { launchChromium } from './engines/chromium.mjs';
-import { pageFile, readControls } from './engines/page.mjs';
+import { ChromiumEngine } from './engines/chromium.mjs';
+import { pageFile } from './engines/page.mjs';
 
 const folder = path.join(path.dirname(pageFile), 'web');
 const types = { '.html': 'text/html', '.js': 'text/javascript', '.webmanifest': 'application/manifest+json', '.png': 'image/png' };
@@ -39,21 +39,14 @@ async function serve(t, root = folder) {
   return server;
 }
 
-let browser;
-before(async () => { browser = await launchChromium(); });
-after(() => browser?.close());
+const engine = new ChromiumEngine();
+after(() => engine.close());
 
-// `url` in a fresh context; `check()` asserts that no console error or uncaught exception came.
+// `url` of the test's server in a fresh context; `check()` asserts that nothing but the server
+// was asked for and no console error or uncaught exception came.
 async function visit(url, options = {}) {
-  const context = await browser.newContext(options);
-  const page = await context.newPage();
-  const troubles = [];
-  page.on('console', (m) => m.type() === 'error' && troubles.push(m.text()));
-  page.on('pageerror', (error) => troubles.push(error.message));
-  const ready = () => page.waitForFunction(() => document.documentElement.dataset.state === 'ready', null, { timeout: 20000 });
-  await page.goto(url);
-  await ready();
-  return { context, page, ready, check: () => assert.deepEqual(troubles, []) };
+  const page = await engine.open({ url, allow: new URL(url).origin, ...options });
+  return Object.assign(page, { check: () => assert.deepEqual(page.troubles(), []) });
 }
 
 // Every store a page could use; of the caches, the paths each holds.
@@ -65,20 +58,20 @@ const stores = (page) => page.evaluate(async () => ({
 
 test('the served folder is an app that Chromium can install, with icons of their sizes', async (t) => {
   const { url } = await serve(t);
-  const { context, page, check } = await visit(url);
-  const cdp = await context.newCDPSession(page);
+  const page = await visit(url);
+  const cdp = await page.cdp();
   const { url: linked, errors, data } = await cdp.send('Page.getAppManifest');
   assert.deepEqual([linked, errors], [`${url}manifest.webmanifest`, []]);
-  // Contexts of playwright are off the record, where Chromium installs nothing.
+  // A browser context of the driver's own is off the record, where Chromium installs nothing.
   const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
   assert.deepEqual(installabilityErrors.map((e) => e.errorId).filter((id) => id !== 'in-incognito'), []);
   const manifest = JSON.parse(data);
   assert.deepEqual([manifest.name, manifest.lang, manifest.display, manifest.orientation], ['Brivolo', 'it', 'fullscreen', 'landscape']);
-  const scene = await page.$eval('#Form1', (stage) => getComputedStyle(stage).backgroundColor);
+  const scene = await page.evaluate(() => getComputedStyle(document.getElementById('Form1')).backgroundColor);
   const rgb = (hex) => `rgb(${hex.match(/\w\w/g).map((x) => parseInt(x, 16)).join(', ')})`;
   assert.ok(manifest.short_name && [manifest.background_color, manifest.theme_color].every((c) => rgb(c) === scene));
-  assert.deepEqual(await page.$$eval('link[rel="apple-touch-icon"], meta[name*="web-app"]', (all) => all.map((e) => e.content ?? e.getAttribute('href'))),
-    ['apple-touch-icon.png', 'yes', 'yes', 'black', 'Brivolo']);
+  assert.deepEqual(await page.evaluate(() => [...document.querySelectorAll('link[rel="apple-touch-icon"], meta[name*="web-app"]')]
+    .map((e) => e.content ?? e.getAttribute('href'))), ['apple-touch-icon.png', 'yes', 'yes', 'black', 'Brivolo']);
 
   assert.deepEqual(manifest.icons.map((icon) => `${icon.sizes} ${icon.purpose}`), ['192x192 any', '512x512 any', '512x512 maskable']);
   for (const { src, sizes } of [...manifest.icons, { src: 'apple-touch-icon.png', sizes: '180x180' }]) {
@@ -88,22 +81,17 @@ test('the served folder is an app that Chromium can install, with icons of their
       return `${image.naturalWidth}x${image.naturalHeight}`;
     }, src), sizes, src);
   }
-  check();
+  page.check();
 });
 
 // The first operations by touch, digits inserted as an on-screen keyboard does.
 async function playByTouch(page) {
-  const controls = () => page.evaluate(readControls);
-  const tap = async (id) => {
-    const { x, y, width, height } = await page.locator(`#${id}`).boundingBox();
-    await page.touchscreen.tap(x + width / 2, y + height / 2);
-  };
-  await tap('Image70');
+  await page.tap('Image70');
   for (const [box, score] of [['Text1', 'Label5'], ['Text2', 'Label7']]) {
-    await tap('Image3');
-    await page.waitForFunction((id) => document.activeElement?.id === id, box);
-    for (const digit of String(operation(await controls()).result)) await page.keyboard.insertText(digit);
-    const c = await controls();
+    await page.tap('Image3');
+    await page.focused(box);
+    await page.insertText(String(operation(await page.controls()).result));
+    const c = await page.controls();
     assert.ok(c.Image71.shown && c[score].text === '1' && !c[box].on, `${box} was not judged right`);
   }
 }
@@ -122,21 +110,21 @@ async function installed(page, root, url) {
   return name;
 }
 
-const tablet = { hasTouch: true, isMobile: true, viewport: { width: 1024, height: 768 } };
+const tablet = { touch: true, viewport: { width: 1024, height: 768 } };
 
 test('once opened, the page opens and plays from its stored files offline, behind a captive portal, in a black hole', async (t) => {
   const server = await serve(t);
-  const { context, page, ready, check } = await visit(server.url, tablet);
+  const page = await visit(server.url, tablet);
   const name = await installed(page, folder, server.url);
   for (const mode of ['down', 'portal', 'hole']) {
     server.mode = mode;
-    await context.setOffline(mode === 'down');
-    await page.reload({ timeout: 10000 });
-    await ready();
+    await page.page.setOfflineMode(mode === 'down');
+    await page.page.reload({ timeout: 10000 });
+    await page.ready();
     await playByTouch(page);
     assert.deepEqual((await stores(page)).caches.map(([cache]) => cache), [name], mode);
   }
-  check();
+  page.check();
 });
 
 test('a new build on a plain static server is in use by the second opening; one half copied is never installed', async (t) => {
@@ -144,7 +132,7 @@ test('a new build on a plain static server is in use by the second opening; one 
   t.after(() => rm(copy, { recursive: true }));
   await cp(folder, copy, { recursive: true });
   const server = await serve(t, copy);
-  const { page, ready, check } = await visit(server.url);
+  const page = await visit(server.url);
   const old = await installed(page, copy, server.url);
   // The next build: another page, which its worker names by its hash.
   const sha256 = (text) => createHash('sha256').update(text).digest('hex');
@@ -162,49 +150,51 @@ test('a new build on a plain static server is in use by the second opening; one 
   assert.deepEqual((await stores(page)).caches.map(([cache]) => cache), [old]);
   await writeFile(`${copy}/index.html`, page2);
   for (const opening of [1, 2]) {
-    await page.reload();
-    await ready();
+    await page.page.reload();
+    await page.ready();
     if (opening === 1) assert.notEqual(await installed(page, copy, server.url), old);
   }
   assert.equal(await page.evaluate(() => document.body.dataset.build), 'next');
-  check();
+  page.check();
 });
 
 test('from disk, neither the file nor the folder\'s page registers a worker, asks the network or stores anything', async () => {
+  const policy = async (file) => (await readFile(file, 'utf8')).match(/http-equiv="Content-Security-Policy" content="([^"]*)"/)[1];
+  assert.equal(await policy(`${folder}/index.html`),
+    (await policy(pageFile)).replace('img-src data:', "img-src data: 'self'") + "; manifest-src 'self'; worker-src 'self'");
   for (const file of [pageFile, `${folder}/index.html`]) {
-    const context = await browser.newContext();
-    const requests = [];
-    await context.route(/^(?!file:|data:|blob:)/, (route) => {
-      requests.push(route.request().url());
-      return route.abort();
-    });
-    await context.addInitScript(() => {
+    const page = await engine.open({ url: 'about:blank', ready: false });
+    await page.page.evaluateOnNewDocument(() => {
       ServiceWorkerContainer.prototype.register = () => { window.registered = true; return new Promise(() => {}); };
     });
-    const page = await context.newPage();
-    await page.goto(pathToFileURL(file).href, { waitUntil: 'load' });
-    await page.waitForFunction(() => document.documentElement.dataset.state === 'ready');
-    assert.deepEqual([await page.evaluate(() => window.registered), requests, await stores(page)],
+    await page.goto(pathToFileURL(file).href);
+    await page.ready();
+    assert.deepEqual([await page.evaluate(() => window.registered), page.troubles(), await stores(page)],
       [undefined, [], { local: 0, caches: [] }], file);
-    await context.close();
+    await page.close();
   }
 });
 
 test('held upright, the sentence to turn the screen shows below the whole scene; sideways it does not', async (t) => {
   const { url } = await serve(t);
   const phone = { width: 412, height: 915 };
-  const { page, check } = await visit(url, { hasTouch: true, isMobile: true, viewport: phone, deviceScaleFactor: 2 });
-  const scene = await page.locator('#Form1').boundingBox();
-  const [text, font, line] = await page.$eval('#turn', (turn) => {
+  const page = await visit(url, { touch: true, viewport: phone, dpr: 2 });
+  const scene = await page.rect('Form1');
+  const shown = () => page.evaluate(() => {
+    const turn = document.getElementById('turn');
+    return turn.getClientRects().length > 0 && getComputedStyle(turn).visibility !== 'hidden';
+  });
+  const [text, font, line] = await page.evaluate(() => {
+    const turn = document.getElementById('turn');
     const range = document.createRange();
     range.selectNodeContents(turn);
     return [turn.textContent, `${getComputedStyle(turn).fontWeight} ${getComputedStyle(turn).fontFamily}`, range.getBoundingClientRect().toJSON()];
   });
-  assert.deepEqual([text, await page.isVisible('#turn')], ['Ruota lo schermo in orizzontale per giocare meglio.', true]);
+  assert.deepEqual([text, await shown()], ['Ruota lo schermo in orizzontale per giocare meglio.', true]);
   assert.match(font, /^700 "Brivolo Tahoma"/);
   assert.ok(scene.y >= 0 && scene.x >= -0.5 && scene.x + scene.width <= phone.width + 0.5 && line.top >= scene.y + scene.height
     && line.bottom <= phone.height && line.left >= 0 && line.right <= phone.width, JSON.stringify({ scene, line }));
-  await page.setViewportSize({ width: phone.height, height: phone.width });
-  assert.equal(await page.isVisible('#turn'), false);
-  check();
+  await page.resizeViewport({ width: phone.height, height: phone.width });
+  assert.equal(await shown(), false);
+  page.check();
 });

@@ -10,6 +10,7 @@ const keyValues = {
   Escape: '\uE00C', Shift: '\uE008', Tab: '\uE004',
 };
 const keyValue = (name) => keyValues[name] ?? name;
+export const keyNames = Object.fromEntries(Object.entries(keyValues).map(([name, value]) => [value, name]));
 
 const mouse = { type: 'pointer', id: 'mouse', parameters: { pointerType: 'mouse' } };
 const finger = { type: 'pointer', id: 'finger', parameters: { pointerType: 'touch' } };

@@ -1,121 +1,88 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
-// Debian's Chromium driven by playwright-core (never a browser of its own), every request but
-// for the page's own file and the data: and blob: URLs it makes in memory refused.
-import { chromium } from 'playwright-core';
-import { Engine, EnginePage, isLocal, sleep } from './page.mjs';
+// Debian's Chromium driven by puppeteer-core over CDP: the input of ActionsPage played on
+// puppeteer's mouse, keyboard and touchscreen, and what only CDP does (an input method, text
+// inserted whole, a drop, a slower CPU).
+import { keyNames } from './actions.mjs';
+import { Engine, sleep } from './page.mjs';
+import { launch, PuppeteerPage } from './puppeteer.mjs';
 
-// Playwright adds --headless and a fresh temporary user data dir of its own; the rest keeps
-// Chromium from reaching out on its own account.
-export const launchChromium = () => chromium.launch({
-  executablePath: process.env.BRIVOLO_CHROMIUM ?? '/usr/bin/chromium',
-  headless: true,
+// Puppeteer adds a fresh temporary profile of its own; the rest keeps Chromium from reaching
+// out on its own account.
+export const launchChromium = () => launch('chrome', process.env.BRIVOLO_CHROMIUM ?? '/usr/bin/chromium', {
   args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
     '--disable-background-networking', '--disable-component-update', '--disable-sync'],
 });
 
-class ChromiumPage extends EnginePage {
-  reported = [];
+const buttons = ['left', 'middle', 'right'];
 
-  async init(context) {
-    this.context = context;
-    context.on('request', (r) => isLocal(r.url()) || this.reported.push(`request ${r.url()}`));
-    await context.route('**/*', (route) => (isLocal(route.request().url()) ? route.continue() : route.abort()));
-    this.page = await context.newPage();
-    this.page.on('console', (m) => m.type() === 'error' && this.reported.push(`console: ${m.text()}`));
-    this.page.on('pageerror', (error) => this.reported.push(`page error: ${error.message}`));
-    this.cdp = await context.newCDPSession(this.page);
-    return this;
+class ChromiumPage extends PuppeteerPage {
+  // A WebDriver action sequence, tick by tick. Nothing waits for the browser to acknowledge an
+  // event before the next is sent, so that nothing the page does after a click runs between
+  // the click and the keys on the driver's account; only a pause waits. A mouse button going
+  // down where it last went down in the sequence counts as the next click of a series.
+  async perform(sources) {
+    const { mouse, keyboard, touchscreen } = this.page;
+    const sent = [];
+    let [at, pressedAt, clicks, touch] = [null, null, 0, null];
+    for (let tick = 0; tick < Math.max(...sources.map((s) => s.actions.length)); tick++) {
+      const pause = Math.max(0, ...sources.map((s) => s.actions[tick]?.duration ?? 0));
+      if (pause) await Promise.all(sent.splice(0)).then(() => sleep(pause));
+      for (const { type, parameters, actions } of sources) {
+        const a = actions[tick] ?? { type: 'pause' };
+        const key = keyNames[a.value] ?? a.value;
+        const options = { button: buttons[a.button], clickCount: clicks };
+        if (a.type === 'keyDown') sent.push(keyboard.charIsKey(key) ? keyboard.down(key) : keyboard.sendCharacter(key));
+        if (a.type === 'keyUp' && keyboard.charIsKey(key)) sent.push(keyboard.up(key));
+        if (a.type === 'pointerMove') at = a;
+        if (parameters?.pointerType === 'touch') {
+          if (a.type === 'pointerDown') sent.push(touch = touchscreen.touchStart(at.x, at.y));
+          if (a.type === 'pointerUp') sent.push(touch.then((t) => t.end()));
+        } else if (type === 'pointer') {
+          if (a.type === 'pointerMove') sent.push(mouse.move(at.x, at.y));
+          if (a.type === 'pointerDown') {
+            clicks = pressedAt === at ? clicks + 1 : 1;
+            pressedAt = at;
+            sent.push(mouse.down({ ...options, clickCount: clicks }));
+          }
+          if (a.type === 'pointerUp') sent.push(mouse.up(options));
+        }
+      }
+    }
+    await Promise.all(sent);
   }
 
-  goto(url) {
-    return this.page.goto(url);
-  }
-
-  evaluate(fn, arg) {
-    return this.page.evaluate(fn, arg);
-  }
-
-  async click(target, { button = 'left' } = {}) {
-    const { x, y } = await this.point(target);
-    await this.page.mouse.click(x, y, { button });
-  }
-
-  async doubleClick(target, gap) {
-    const { x, y } = await this.point(target);
-    const { mouse } = this.page;
-    await mouse.move(x, y);
-    await mouse.down();
-    await mouse.up();
-    await sleep(gap);
-    await mouse.down({ clickCount: 2 });
-    await mouse.up({ clickCount: 2 });
-  }
-
-  async tap(target) {
-    const { x, y } = await this.point(target);
-    await this.page.touchscreen.tap(x, y);
-  }
-
-  async longPress(target) {
-    const { x, y } = await this.point(target);
-    await this.cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ x, y }] });
-    await sleep(1000);
-    await this.cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
-  }
-
-  // Digits only. Every event is sent before any is acknowledged, so that nothing the page
-  // does after the click runs between the click and the keys on the driver's account.
-  async clickThenType(target, digits) {
-    const { x, y } = await this.point(target);
-    const button = { x, y, button: 'left', clickCount: 1 };
-    const mouse = (params) => ['Input.dispatchMouseEvent', params];
-    const key = (type, c) => ['Input.dispatchKeyEvent',
-      { type, key: c, code: `Digit${c}`, windowsVirtualKeyCode: c.charCodeAt(0), ...(type === 'keyDown' && { text: c }) }];
-    const events = [mouse({ type: 'mouseMoved', x, y }), mouse({ type: 'mousePressed', ...button }),
-      mouse({ type: 'mouseReleased', ...button }), ...[...digits].flatMap((c) => [key('keyDown', c), key('keyUp', c)])];
-    await Promise.all(events.map(([method, params]) => this.cdp.send(method, params)));
-  }
-
-  type(text) {
-    return this.page.keyboard.type(text);
-  }
-
-  press(keys) {
-    return this.page.keyboard.press(keys);
-  }
-
-  // One insertion per character and no key events, as on-screen keyboards send them.
+  // Text as an on-screen keyboard sends it, one insertion per character and no key events.
   async insertText(text) {
-    for (const c of text) await this.page.keyboard.insertText(c);
+    for (const c of text) await this.page.keyboard.sendCharacter(c);
+  }
+
+  // The whole text in one insertion, as dictation or a password manager sends it.
+  commitText(text) {
+    return this.page.keyboard.sendCharacter(text);
   }
 
   async compose(text) {
-    await this.cdp.send('Input.imeSetComposition', { text, selectionStart: text.length, selectionEnd: text.length });
-    await this.cdp.send('Input.insertText', { text });
+    const cdp = await this.cdp();
+    await cdp.send('Input.imeSetComposition', { text, selectionStart: text.length, selectionEnd: text.length });
+    await cdp.send('Input.insertText', { text });
   }
 
   async drop(target, text) {
-    const { x, y } = await this.point(target);
+    const point = await this.point(target);
     const data = { items: [{ mimeType: 'text/plain', data: text }], dragOperationsMask: 1 };
-    for (const type of ['dragEnter', 'dragOver', 'drop']) await this.cdp.send('Input.dispatchDragEvent', { type, x, y, data });
+    const { mouse } = this.page;
+    for (const step of [mouse.dragEnter, mouse.dragOver, mouse.drop]) await step.call(mouse, point, data);
   }
 
-  capture() {
-    return this.page.screenshot();
+  // The page's scripts, style and layout `rate` times slower.
+  throttleCPU(rate) {
+    return this.page.emulateCPUThrottling(rate);
   }
 
-  // As printed with the page's own paper settings, on A4 where it names none.
-  pdf() {
-    return this.page.pdf({ format: 'A4', preferCSSPageSize: true });
-  }
-
-  troubles() {
-    return this.reported;
-  }
-
-  end() {
-    return this.context.close();
+  cdp() {
+    this.session ??= this.page.createCDPSession();
+    return this.session;
   }
 }
 
@@ -128,17 +95,23 @@ export class ChromiumEngine extends Engine {
 
   async newPage(o) {
     this.browser ??= launchChromium();
-    const context = await (await this.browser).newContext({
-      viewport: o.viewport, deviceScaleFactor: o.dpr, hasTouch: o.touch, isMobile: o.touch,
-      javaScriptEnabled: o.javaScript,
-    });
-    if (o.clipboard) await context.grantPermissions(['clipboard-read', 'clipboard-write']);
-    const page = await new ChromiumPage(this).init(context);
-    if (o.forcedColors) await page.page.emulateMedia({ forcedColors: 'active', colorScheme: 'dark' });
+    const context = await (await this.browser).createBrowserContext();
+    if (o.clipboard) {
+      await context.setPermission('*', ...['clipboard-read', 'clipboard-write']
+        .map((name) => ({ permission: { name }, state: 'granted' })));
+    }
+    const page = await new ChromiumPage(this).init(context, o);
+    await page.page.setJavaScriptEnabled(o.javaScript);
+    if (o.forcedColors) {
+      await (await page.cdp()).send('Emulation.setEmulatedMedia', {
+        features: [{ name: 'forced-colors', value: 'active' }, { name: 'prefers-color-scheme', value: 'dark' }],
+      });
+    }
     return page;
   }
 
   async end() {
-    await (await this.browser)?.close();
+    // A failed launch was reported to the test that asked for it.
+    await (await this.browser?.catch(() => null))?.close();
   }
 }

@@ -22,13 +22,46 @@ export const sleep = (ms) => new Promise((done) => { setTimeout(done, ms); });
 
 export const isLocal = (url) => /^(file|data|blob|about):/.test(url);
 
+// `promise`, or a failure naming `what` once `ms` milliseconds have passed without it.
+export function within(promise, ms, what) {
+  let timer;
+  const late = new Promise((_, fail) => { timer = setTimeout(() => fail(new Error(`no ${what} in ${ms} ms`)), ms); });
+  return Promise.race([promise, late]).finally(() => clearTimeout(timer));
+}
+
+// What has to be undone however the tests' process ends: at its exit, or at a signal that
+// stops it, which would skip the exit handlers. `onExit` returns the undoing, done once.
+const undo = new Set();
+export function onExit(fn) {
+  const once = () => undo.delete(once) && fn();
+  undo.add(once);
+  return once;
+}
+const undoAll = () => undo.forEach((fn) => {
+  try {
+    fn();
+  } catch (error) {
+    console.error(error);
+  }
+});
+process.on('exit', undoAll);
+for (const signal of ['SIGINT', 'SIGTERM', 'SIGHUP']) {
+  process.once(signal, () => {
+    undoAll();
+    process.kill(process.pid, signal);
+  });
+}
+
+// A new temporary folder, removed by the returned function or at exit.
+export function tempFolder(prefix) {
+  const folder = mkdtempSync(path.join(os.tmpdir(), prefix));
+  return { folder, remove: onExit(() => rmSync(folder, { recursive: true, force: true, maxRetries: 5 })) };
+}
+
 let copies;
 // The URL of a copy of the page with `scripts` run first in its <head>, before any of its own.
 export function pageCopy(scripts) {
-  if (!copies) {
-    copies = mkdtempSync(path.join(os.tmpdir(), 'brivolo-page-'));
-    process.on('exit', () => rmSync(copies, { recursive: true, force: true }));
-  }
+  copies ??= tempFolder('brivolo-page-').folder;
   const html = readFileSync(pageFile, 'utf8');
   const head = html.match(/<head[^>]*>/i) ?? assert.fail(`no <head> in ${pageFile}`);
   const file = path.join(copies, `${Date.now()}-${Math.random().toString(36).slice(2)}.html`);
@@ -140,6 +173,13 @@ export class EnginePage {
     return this.evaluate((t) => navigator.clipboard.writeText(t), text);
   }
 
+  // A real paste of `text` into what has the focus, by the shortcut, on a page opened with
+  // `clipboard`.
+  async paste(text) {
+    await this.setClipboard(text);
+    await this.press('Control+V');
+  }
+
   // A screenshot once the last input has made its frame (WebKit would show the one before).
   // A page without JavaScript has no frame callbacks and nothing to wait for.
   async screenshot() {
@@ -185,8 +225,8 @@ export class Engine {
 
   // Options: viewport {width, height}, dpr (device pixel ratio), touch, forcedColors (a dark
   // high-contrast theme), javaScript (false turns it off), clipboard (scripts may write it),
-  // scripts (run first in a copy of the page), url (another page), ready (false: do not wait
-  // for the page to take over).
+  // scripts (run first in a copy of the page), url (another page), allow (the start of further
+  // URLs the page may ask for), ready (false: do not wait for the page to take over).
   async open(options = {}) {
     const o = {
       viewport: defaultViewport, dpr: 1, touch: false, forcedColors: false, javaScript: true,

@@ -6,40 +6,27 @@
 // tab opens hidden and a screenshot of it never returns. The engine reports neither console
 // messages nor requests to the driver, so every page is a copy that records them itself.
 import { spawn } from 'node:child_process';
-import { mkdtempSync, writeFileSync } from 'node:fs';
+import { writeFileSync } from 'node:fs';
 import net from 'node:net';
-import os from 'node:os';
 import path from 'node:path';
 import { once } from 'node:events';
 import { Builder } from 'selenium-webdriver';
 import { Command, Name } from 'selenium-webdriver/lib/command.js';
 import { ActionsPage } from './actions.mjs';
-import { Engine, recorder, sleep } from './page.mjs';
+import { Engine, onExit, recorder, sleep, tempFolder, within } from './page.mjs';
 
 const miniBrowser = process.env.BRIVOLO_MINIBROWSER ?? '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
 
-// Started in a process group of its own and ended with the whole group: MiniBrowser, started
-// by the driver, would outlive the driver alone. Groups still running are ended when the tests'
-// process exits, or is stopped by a signal, which would skip the exit handlers.
-const groups = new Set();
-const endGroups = () => groups.forEach((end) => end());
-process.on('exit', endGroups);
-for (const signal of ['SIGINT', 'SIGTERM', 'SIGHUP']) {
-  process.once(signal, () => {
-    endGroups();
-    process.kill(process.pid, signal);
-  });
-}
-
+// Started in a process group of its own and ended with the whole group, also when the tests'
+// process ends: MiniBrowser, started by the driver, would outlive the driver alone.
 function startGroup(command, args, options) {
   const child = spawn(command, args, { detached: true, ...options });
-  const end = () => {
-    groups.delete(end);
+  child.on('error', () => {}); // a command that cannot start fails the wait for what it gives
+  const end = onExit(() => {
     try {
       process.kill(-child.pid, 'SIGKILL');
     } catch { /* already gone */ }
-  };
-  groups.add(end);
+  });
   return { child, end };
 }
 
@@ -62,37 +49,50 @@ const privateDesktop = { DBUS_SESSION_BUS_ADDRESS: 'disabled:', NO_AT_BRIDGE: '1
 const fontSettings = 'Xft/Antialias 1\nXft/Hinting 1\nXft/HintStyle "hintslight"\nXft/RGBA "none"\n';
 
 async function startDriver() {
-  const xvfb = startGroup('Xvfb', ['-displayfd', '3', '-screen', '0', '1280x1024x24', '-nolisten', 'tcp'],
-    { stdio: ['ignore', 'ignore', 'ignore', 'pipe'] });
-  const [display] = await once(xvfb.child.stdio[3], 'data');
-  const env = { ...process.env, ...privateDesktop, DISPLAY: `:${String(display).trim()}` };
-  const settingsFile = path.join(mkdtempSync(path.join(os.tmpdir(), 'brivolo-xsettings-')), 'xsettingsd.conf');
-  writeFileSync(settingsFile, fontSettings);
-  const settings = startGroup('xsettingsd', ['-c', settingsFile], { stdio: 'ignore', env });
-  const port = await freePort();
-  const driver = startGroup('WebKitWebDriver', [`--port=${port}`, '--host=127.0.0.1'], { stdio: 'ignore', env });
-  const url = `http://127.0.0.1:${port}`;
-  for (let tries = 0; ; tries++) {
-    try {
-      await fetch(`${url}/status`);
-      break;
-    } catch (error) {
-      if (tries > 200) throw error;
-      await sleep(25);
+  const ends = [];
+  const end = () => ends.forEach((fn) => fn());
+  try {
+    const xvfb = startGroup('Xvfb', ['-displayfd', '3', '-screen', '0', '1280x1024x24', '-nolisten', 'tcp'],
+      { stdio: ['ignore', 'ignore', 'ignore', 'pipe'] });
+    ends.push(xvfb.end);
+    const [display] = await within(once(xvfb.child.stdio[3], 'data'), 10000, 'display from Xvfb');
+    const env = { ...process.env, ...privateDesktop, DISPLAY: `:${String(display).trim()}` };
+    const settings = tempFolder('brivolo-xsettings-');
+    ends.push(settings.remove);
+    writeFileSync(path.join(settings.folder, 'xsettingsd.conf'), fontSettings);
+    ends.push(startGroup('xsettingsd', ['-c', path.join(settings.folder, 'xsettingsd.conf')], { stdio: 'ignore', env }).end);
+    const port = await freePort();
+    ends.push(startGroup('WebKitWebDriver', [`--port=${port}`, '--host=127.0.0.1'], { stdio: 'ignore', env }).end);
+    const url = `http://127.0.0.1:${port}`;
+    for (let tries = 0; ; tries++) {
+      try {
+        await fetch(`${url}/status`, { signal: AbortSignal.timeout(1000) });
+        break;
+      } catch (error) {
+        if (tries > 200) throw error;
+        await sleep(25);
+      }
     }
+    return { url, end };
+  } catch (error) {
+    end();
+    throw error;
   }
-  return { url, end: () => { driver.end(); settings.end(); xvfb.end(); } };
 }
 
 class WebKitPage extends ActionsPage {
   async init(driver, o) {
     this.driver = driver;
-    // The window is sized so that the viewport, inside MiniBrowser's toolbar, has the size asked.
-    const { width, height } = o.viewport;
-    await driver.manage().window().setRect({ width, height });
-    const [innerWidth, innerHeight] = await this.evaluate(() => [innerWidth, innerHeight]);
-    await driver.manage().window().setRect({ width: 2 * width - innerWidth, height: 2 * height - innerHeight });
+    await this.resizeViewport(o.viewport);
     return this;
+  }
+
+  // The window is sized so that the viewport, inside MiniBrowser's toolbar, has the size asked.
+  async resizeViewport({ width, height }) {
+    const window = this.driver.manage().window();
+    await window.setRect({ width, height });
+    const [innerWidth, innerHeight] = await this.evaluate(() => [innerWidth, innerHeight]);
+    await window.setRect({ width: 2 * width - innerWidth, height: 2 * height - innerHeight });
   }
 
   goto(url) {
@@ -130,7 +130,9 @@ export class WebKitEngine extends Engine {
     longPressMenu: 'WebKitWebDriver has no touch',
     insertText: 'WebKitGTK fires no beforeinput for text inserted by a script, and its driver inserts no text of its own',
     drop: 'a drag by the driver\'s mouse starts no drag in WebKitGTK',
+    commitText: 'WebKitWebDriver inserts no text of its own, and text inserted by a script is no user\'s input',
     composition: 'no driver call drives an input method in WebKitGTK',
+    throttleCPU: 'WebKitWebDriver has no CPU throttling',
     forcedColors: 'WebKitGTK has no forced-colours mode',
     pdf: 'WebKitWebDriver has no Print Page command (unknown command /print)',
     devicePixelRatio: 'MiniBrowser takes its device pixel ratio from the display, 1 in Xvfb',
@@ -147,14 +149,15 @@ export class WebKitEngine extends Engine {
     const args = ['--automation',
       ...(o.javaScript ? [] : ['--enable-javascript-markup=false']),
       ...(o.clipboard ? ['--javascript-can-access-clipboard=true'] : [])];
-    const driver = await new Builder().usingServer((await this.server).url).withCapabilities({
+    const driver = await within(new Builder().usingServer((await this.server).url).withCapabilities({
       browserName: 'MiniBrowser',
       'webkitgtk:browserOptions': { binary: miniBrowser, args },
-    }).build();
+    }).build(), 60000, 'session from WebKitWebDriver');
     return new WebKitPage(this).init(driver, o);
   }
 
   async end() {
-    (await this.server)?.end();
+    // A failed start was reported to the test that asked for it.
+    (await this.server?.catch(() => null))?.end();
   }
 }
