@@ -59,17 +59,17 @@ export function tempFolder(prefix) {
 }
 
 let copies;
-// The URL of a copy of the page with `scripts` run first in its <head>, before any of its own.
-export function pageCopy(scripts) {
+// The URL of a copy of the page `file` with `scripts` run first in its <head>, before any of its own.
+export function pageCopy(scripts, file = pageFile) {
   copies ??= tempFolder('brivolo-page-').folder;
-  const html = readFileSync(pageFile, 'utf8');
-  const head = html.match(/<head[^>]*>/i) ?? assert.fail(`no <head> in ${pageFile}`);
-  const file = path.join(copies, `${Date.now()}-${Math.random().toString(36).slice(2)}.html`);
+  const html = readFileSync(file, 'utf8');
+  const head = html.match(/<head[^>]*>/i) ?? assert.fail(`no <head> in ${file}`);
+  const copy = path.join(copies, `${Date.now()}-${Math.random().toString(36).slice(2)}.html`);
   const inserted = scripts.map((script) => `<script>${script}</script>`).join('');
   // The copy's policy knows them as the page's own.
   const hashes = scripts.map((script) => `'sha256-${createHash('sha256').update(script).digest('base64')}'`);
-  writeFileSync(file, html.replace('script-src', () => ['script-src', ...hashes].join(' ')).replace(head[0], () => head[0] + inserted));
-  return pathToFileURL(file).href;
+  writeFileSync(copy, html.replace('script-src', () => ['script-src', ...hashes].join(' ')).replace(head[0], () => head[0] + inserted));
+  return pathToFileURL(copy).href;
 }
 
 // Runs in the page first of all, in an engine that reports neither console messages nor
@@ -225,12 +225,13 @@ export class Engine {
 
   // Options: viewport {width, height}, dpr (device pixel ratio), touch, forcedColors (a dark
   // high-contrast theme), javaScript (false turns it off), clipboard (scripts may write it),
-  // scripts (run first in a copy of the page), url (another page), allow (the start of further
+  // scripts (run first in a copy of the page), file (another page file, as the page is opened),
+  // url (another page), allow (the start of further
   // URLs the page may ask for), ready (false: do not wait for the page to take over).
   async open(options = {}) {
     const o = {
       viewport: defaultViewport, dpr: 1, touch: false, forcedColors: false, javaScript: true,
-      clipboard: false, scripts: [], ready: true, ...options,
+      clipboard: false, scripts: [], file: pageFile, ready: true, ...options,
     };
     const asked = { touch: o.touch, forcedColors: o.forcedColors, devicePixelRatio: o.dpr !== 1 };
     for (const [feature, wanted] of Object.entries(asked)) {
@@ -240,7 +241,7 @@ export class Engine {
     page.options = o;
     this.pages.add(page);
     const scripts = [...this.firstScripts, ...o.scripts];
-    await page.goto(o.url ?? (scripts.length ? pageCopy(scripts) : pathToFileURL(pageFile).href));
+    await page.goto(o.url ?? (scripts.length ? pageCopy(scripts, o.file) : pathToFileURL(o.file).href));
     if (o.ready) await page.ready();
     return page;
   }
