@@ -80,7 +80,9 @@ const handlers = {
     if (index < 0 && event.key !== "Tab") return;
     // The input method's keys are its own; what it commits comes through beforeinput.
     if (box && (event.isComposing || event.keyCode === 229)) return;
-    const code = call(_brivolo_key_down, index, ...modifiers(event), utf16(event.key), event.key.length);
+    // WebKitGTK names Shift+Tab by GTK's own key for it, which the DOM does not know.
+    const key = event.key === "Unidentified" && event.code === "Tab" ? "Tab" : event.key;
+    const code = call(_brivolo_key_down, index, ...modifiers(event), utf16(key), key.length);
     // A key without a character keeps its own action (arrows, Delete), and so does a
     // shortcut whose control character the box refuses (its editing is stopped below).
     if (code === undefined || code < 0 || (code === 0 && event.ctrlKey && box)) return;
