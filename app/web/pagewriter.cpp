@@ -4,8 +4,11 @@
 // and writes the one-file page with the window as it then stands, its program and its face.
 //
 //     brivolo-pagewriter SHELL.html PROGRAM.js FACE.ttf FACE.woff2 DRAWINGS_DIR OUTPUT.html
+//
+// PROGRAM.js is the program's runtime; its compiled code, PROGRAM.wasm, lies beside it.
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -146,9 +149,9 @@ int main(int argc, char* argv[]) {
             },
             faceMetrics(readFile(argv[3])));
 
-        const std::string program = readFile(argv[2]);
+        const std::string runtime = readFile(argv[2]);
         const std::string pictures = markup.pictures();
-        for (const std::string* script : {&program, &pictures}) {
+        for (const std::string* script : {&runtime, &pictures}) {
             if (script->find("</script") != std::string::npos) {
                 throw std::runtime_error("a script would end its <script> element early");
             }
@@ -164,7 +167,9 @@ int main(int argc, char* argv[]) {
             {"@FACE_ASCENT@", markup.faceAscent()},
             {"@FACE_DESCENT@", markup.faceDescent()},
             {"@HAND@", markup.handCursor()},
-            {"@PROGRAM@", program},
+            {"@RUNTIME@", runtime},
+            {"@PROGRAM@",
+             base64(readFile(std::filesystem::path(argv[2]).replace_extension(".wasm")))},
         };
         // One pass over the shell, so that no value is searched for placeholders again.
         const std::string shell = readFile(argv[1]);
