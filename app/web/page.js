@@ -18,6 +18,14 @@ const committed = new Map();  // what each box holds as far as the program knows
 const held = new Set();  // keys down now: text that comes with one gets its KeyUp from it
 let returning = null;  // the box that had the focus when the page lost it
 let ended = false;
+// The drawings of the pictures not on show at start-up: added once the page takes input, after
+// its frame, or before the program's first change, which may show one.
+let pictures = document.getElementById("pictures");
+const addPictures = () => {
+  if (!pictures) return;
+  document.body.insertAdjacentHTML("beforeend", pictures.textContent);
+  pictures = null;
+};
 
 const handOver = (box) => {
   committed.set(box, box.value);
@@ -26,6 +34,7 @@ const handOver = (box) => {
 
 const Page = {
   set(index, field, value) {
+    addPictures();
     const element = elements[index];
     if (field === "text") {
       if (element instanceof HTMLInputElement) {
@@ -74,9 +83,8 @@ const Page = {
   },
   ready() {
     if (ended) return;
-    // The drawings of the pictures not on show at start-up, before the program can show one.
-    document.body.insertAdjacentHTML("beforeend", document.getElementById("pictures").textContent);
     root.dataset.state = "ready";
+    requestAnimationFrame(() => setTimeout(addPictures));
   },
 };
 
