@@ -18,8 +18,8 @@ const committed = new Map();  // what each box holds as far as the program knows
 const held = new Set();  // keys down now: text that comes with one gets its KeyUp from it
 let returning = null;  // the box that had the focus when the page lost it
 let ended = false;
-// The drawings of the pictures not on show at start-up: added once the page takes input, after
-// its frame, or before the program's first change, which may show one.
+// The drawings of the pictures not on show at start-up: added once the page takes input, when the
+// browser is idle after that frame, or before the program's first change, which may show one.
 let pictures = document.getElementById("pictures");
 const addPictures = () => {
   if (!pictures) return;
@@ -84,7 +84,8 @@ const Page = {
   ready() {
     if (ended) return;
     root.dataset.state = "ready";
-    requestAnimationFrame(() => setTimeout(addPictures));
+    if (window.requestIdleCallback) requestIdleCallback(addPictures);
+    else requestAnimationFrame(() => setTimeout(addPictures));
   },
 };
 
