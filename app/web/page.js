@@ -48,6 +48,14 @@ const utf16 = (text) => {
   stringToUTF16(text, at, size);
   return at;
 };
+// The drawings of the pictures not on show at start-up: added once the page takes input, when the
+// browser is idle after that frame, or before the program's first change, which may show one.
+let pictures = document.getElementById("pictures");
+const addPictures = () => {
+  if (!pictures) return;
+  document.body.insertAdjacentHTML("beforeend", pictures.textContent);
+  pictures = null;
+};
 
 const handOver = (box) => {
   committed.set(box, box.value);
@@ -116,6 +124,7 @@ const handlers = {
 
 const Page = {
   set(index, field, value) {
+    addPictures();
     const element = elements[index];
     if (field === "text") {
       if (element instanceof HTMLInputElement) {
@@ -167,14 +176,14 @@ const Page = {
   ready(errorPrefix) {
     runTimeError = errorPrefix;
     if (ended) return;
-    // The drawings of the pictures not on show at start-up, before the program can show one.
-    document.body.insertAdjacentHTML("beforeend", document.getElementById("pictures").textContent);
     for (const box of stage.querySelectorAll(":scope > input[data-control]")) committed.set(box, box.value);
     for (const event of earlyEvents.splice(0)) handlers[event.type](event);
     for (const type of Object.keys(handlers)) {
       document.addEventListener(type, (event) => ended || handlers[type](event), type === "keydown" || type === "keyup");
     }
     root.dataset.state = "ready";
+    if (window.requestIdleCallback) requestIdleCallback(addPictures);
+    else requestAnimationFrame(() => setTimeout(addPictures));
   },
 };
 

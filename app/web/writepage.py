@@ -159,7 +159,8 @@ def main():
     parser.add_argument("--node", required=True)
     parser.add_argument("--pagewriter", required=True, help="brivolo-pagewriter, for Node.js")
     parser.add_argument("--drawings", required=True, help="the folder of the pictures")
-    parser.add_argument("--program", type=Path, required=True, help="the compiled program")
+    parser.add_argument("--program", type=Path, required=True,
+                        help="the program's runtime (.js), its compiled code (.wasm) beside it")
     parser.add_argument("--face", type=Path, required=True, help="the built-in face")
     parser.add_argument("--face-woff2", type=Path, required=True, help="its page's cut, WOFF2")
     parser.add_argument("--icon", type=Path, required=True, help="the program icon's drawing")
@@ -173,10 +174,11 @@ def main():
 
     ascent, descent, line_gap = metrics = face_metrics(args.face)
     values = window_values(args.node, args.pagewriter, args.drawings, metrics)
-    values["PROGRAM"] = args.program.read_text(encoding="utf-8")
+    values["RUNTIME"] = args.program.read_text(encoding="utf-8")
     if any(re.search(r"</?script", value, re.IGNORECASE) for value in values.values()):
         raise SystemExit("writepage.py: a value would end a <script> element or begin one")
     values |= {
+        "PROGRAM": base64.b64encode(args.program.with_suffix(".wasm").read_bytes()).decode(),
         "FACE": base64.b64encode(args.face_woff2.read_bytes()).decode(),
         "FACE_ASCENT": f"{ascent * 100:.4f}%",
         # The line gap goes below the baseline, as the desktop window sets it.
@@ -186,8 +188,7 @@ def main():
     shell = args.shell.read_text(encoding="utf-8")
     served_head = re.sub(r"<!-- SPDX-[^>]*-->\n", "", args.served_head.read_text(encoding="utf-8"))
     served_head = fill(served_head, {"NAME": args.name, "COLOUR": values["COLOUR"]})
-    # The page runs its scripts and then the program's text as a script of its own.
-    scripts = [fill(script, values) for script in InlineScripts(shell).texts] + [values["PROGRAM"]]
+    scripts = [fill(script, values) for script in InlineScripts(shell).texts]
     args.page.write_text(fill(shell, values | {"SERVED_HEAD": "", "POLICY": policy(scripts)}),
                          encoding="utf-8")
     served_policy = policy(scripts + InlineScripts(served_head).texts, SERVED_POLICY)
