@@ -15,14 +15,14 @@
 // --also measures other builds of the page (an earlier one, say) in the same run; --throttle
 // names how many times slower Chromium's CPU is made for the runs that time start-up on a slow
 // machine (none when empty); --scene-only leaves out the clicks and the memory.
-import { mkdtempSync, rmSync, statSync, writeFileSync } from 'node:fs';
+import { statSync, writeFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { parseArgs } from 'node:util';
 import { pathToFileURL } from 'node:url';
 import { launchChromium } from '../tests/web/engines/chromium.mjs';
 import { launchFirefox } from '../tests/web/engines/firefox.mjs';
-import { pageFile } from '../tests/web/engines/page.mjs';
+import { pageFile, tempFolder, within } from '../tests/web/engines/page.mjs';
 
 const { values: options, positionals } = parseArgs({
   options: {
@@ -47,32 +47,37 @@ const median = (xs) => {
   return s.length % 2 ? s[(s.length - 1) / 2] : (s[s.length / 2 - 1] + s[s.length / 2]) / 2;
 };
 
-// What each engine's driver does differently; the rest is the same.
+// Seconds any one wait for the page or its browser may take before the run is given up.
+const patience = 60;
+const bounded = (promise, what) => within(promise, patience * 1000, what);
+
+// Both engines are driven by puppeteer: Chromium over CDP, Firefox over WebDriver BiDi. Only
+// the launch, the name and Chromium's slowed CPU differ.
 const engines = {
   chromium: {
     launch: launchChromium,
-    version: (browser) => `Chromium ${browser.version()}`,
-    async open(browser, dpr = 1) {
-      const context = await browser.newContext({ viewport: stageSize, deviceScaleFactor: dpr });
-      const page = await context.newPage();
-      const throttleCpu = async (rate) => {
-        await (await context.newCDPSession(page)).send('Emulation.setCPUThrottlingRate', { rate });
-      };
-      return { page, beforeScripts: (fn) => page.addInitScript(fn), throttleCpu, close: () => context.close() };
+    version: async (browser) => `Chromium ${(await browser.version()).split('/')[1]}`,
+    throttleCpu: async (page, rate) => {
+      await (await page.createCDPSession()).send('Emulation.setCPUThrottlingRate', { rate });
     },
   },
   firefox: {
     launch: () => launchFirefox({}),
     version: async (browser) => (await browser.version()).replace('/', ' '),
-    async open(browser, dpr = 1) {
-      const context = await browser.createBrowserContext();
-      const page = await context.newPage();
-      await page.setViewport({ ...stageSize, deviceScaleFactor: dpr });
-      const throttleCpu = () => { throw new Error('Firefox cannot slow its CPU under automation'); };
-      return { page, beforeScripts: (fn) => page.evaluateOnNewDocument(fn), throttleCpu, close: () => context.close() };
-    },
+    throttleCpu: () => { throw new Error('Firefox cannot slow its CPU under automation'); },
   },
 };
+
+// A page in a browser context of its own, the stage's size.
+async function open(browser, dpr = 1) {
+  const context = await bounded(browser.createBrowserContext(), 'browser context');
+  const page = await bounded(context.newPage(), 'new page');
+  await bounded(page.setViewport({ ...stageSize, deviceScaleFactor: dpr }), 'viewport');
+  return { page, close: () => bounded(context.close(), 'closed browser context') };
+}
+
+const goto = (page, url) => page.goto(url, { timeout: patience * 1000 });
+const evaluate = (page, fn, arg) => bounded(page.evaluate(fn, arg), `result of ${fn.name || fn}`);
 
 function elementFloor() {
   const boxes = Array.from({ length: 120 }, (_, i) => {
@@ -143,12 +148,10 @@ function watchScene() {
   requestAnimationFrame(frame);
 }
 
-// Seconds any one wait for the page may take before the run is given up.
-const patience = 60;
 const until = async (page, predicate, arg) => {
   const deadline = Date.now() + patience * 1000;
   for (;;) {
-    const value = await page.evaluate(predicate, arg);
+    const value = await evaluate(page, predicate, arg);
     if (value) return value;
     if (Date.now() > deadline) throw new Error(`the page did not get there in ${patience} s: ${predicate}`);
     await new Promise((done) => { setTimeout(done, 5); });
@@ -157,11 +160,11 @@ const until = async (page, predicate, arg) => {
 
 // The times of one load in a fresh context; the CPU slowed `throttle` times (Chromium only).
 async function load(engine, browser, url, { program, throttle = 1 }) {
-  const { page, beforeScripts, throttleCpu, close } = await engine.open(browser);
+  const { page, close } = await open(browser);
   try {
-    await beforeScripts(watchScene);
-    if (throttle !== 1) await throttleCpu(throttle);
-    await page.goto(url, { timeout: patience * 1000 });
+    await bounded(page.evaluateOnNewDocument(watchScene), 'script before the page\'s own');
+    if (throttle !== 1) await bounded(engine.throttleCpu(page, throttle), 'slowed CPU');
+    await goto(page, url);
     const times = await until(page, (needsReady) => {
       const t = window.sceneTimes;
       return t && t.shown !== undefined && t.fcp !== undefined && (!needsReady || typeof t.ready === 'number') && t;
@@ -195,54 +198,62 @@ function timeClick(id) {
 }
 
 // Whole games at device pixel ratio 2, every answer typed right; each abacus click timed.
-async function clicks(engine, browser, gameUrl, floorUrl) {
-  const { page, close } = await engine.open(browser, 2);
-  const dpr = await page.evaluate(() => devicePixelRatio);
-  const game = [];
-  const floor = [];
-  await page.goto(gameUrl);
-  await until(page, () => document.documentElement.dataset.state === 'ready');
-  for (let g = 0; g < gamesPlayed; g++) {
-    await page.evaluate(timeClick, 'Image70');
-    for (let k = 1; k <= 20; k++) {
-      game.push(await page.evaluate(timeClick, 'Image3'));
-      const [a, sign, b] = await page.evaluate(() => ['Label1', 'Label2', 'Label3']
-        .map((id) => document.getElementById(id).textContent.trim()));
-      if (!/^\d+$/.test(a) || !/^\d+$/.test(b)) throw new Error(`no operation after the click: ${a} ${sign} ${b}`);
-      const box = `Text${((k - 1) % 3) + 1}`;
-      await until(page, new Function(`return document.activeElement?.id === '${box}'`));
-      await page.keyboard.type(String(sign === '+' ? Number(a) + Number(b) : Number(a) - Number(b)));
+async function clicks(browser, gameUrl, floorUrl) {
+  const { page, close } = await open(browser, 2);
+  try {
+    const dpr = await evaluate(page, () => devicePixelRatio);
+    const game = [];
+    const floor = [];
+    await goto(page, gameUrl);
+    await until(page, () => document.documentElement.dataset.state === 'ready');
+    for (let g = 0; g < gamesPlayed; g++) {
+      await evaluate(page, timeClick, 'Image70');
+      for (let k = 1; k <= 20; k++) {
+        game.push(await evaluate(page, timeClick, 'Image3'));
+        const [a, sign, b] = await evaluate(page, () => ['Label1', 'Label2', 'Label3']
+          .map((id) => document.getElementById(id).textContent.trim()));
+        if (!/^\d+$/.test(a) || !/^\d+$/.test(b)) throw new Error(`no operation after the click: ${a} ${sign} ${b}`);
+        await until(page, (box) => document.activeElement?.id === box, `Text${((k - 1) % 3) + 1}`);
+        await bounded(page.keyboard.type(String(sign === '+' ? Number(a) + Number(b) : Number(a) - Number(b))), 'typing');
+      }
+      await bounded(page.click('#Text4'), 'click');
+      await bounded(page.keyboard.type('0'), 'typing');
     }
-    await page.click('#Text4');
-    await page.keyboard.type('0');
+    await goto(page, floorUrl);
+    for (let i = 0; i < game.length; i++) floor.push(await evaluate(page, timeClick, 'b0'));
+    return { dpr, game, floor };
+  } finally {
+    await close();
   }
-  await page.goto(floorUrl);
-  for (let i = 0; i < game.length; i++) floor.push(await page.evaluate(timeClick, 'b0'));
-  await close();
-  return { dpr, game, floor };
 }
 
-// The page's memory once a game is over, as Chromium counts it.
+// The page's memory once it is ready, as Chromium counts it.
 async function memory(browser, url) {
-  const { page, close } = await engines.chromium.open(browser);
-  await page.goto(url);
-  await until(page, () => document.documentElement.dataset.state === 'ready');
-  const cdp = await page.context().newCDPSession(page);
-  await cdp.send('Performance.enable');
-  await cdp.send('HeapProfiler.collectGarbage');
-  const metrics = Object.fromEntries((await cdp.send('Performance.getMetrics')).metrics.map((m) => [m.name, m.value]));
-  await close();
-  return `JS heap ${(metrics.JSHeapUsedSize / 2 ** 20).toFixed(2)} MiB, ${metrics.Documents} documents, `
-    + `${metrics.Nodes} nodes, ${metrics.LayoutObjects} layout objects`;
+  const { page, close } = await open(browser);
+  try {
+    await goto(page, url);
+    await until(page, () => document.documentElement.dataset.state === 'ready');
+    const cdp = await bounded(page.createCDPSession(), 'CDP session');
+    const send = (method) => bounded(cdp.send(method), method);
+    await send('Performance.enable');
+    await send('HeapProfiler.collectGarbage');
+    const metrics = Object.fromEntries((await send('Performance.getMetrics')).metrics.map((m) => [m.name, m.value]));
+    return `JS heap ${(metrics.JSHeapUsedSize / 2 ** 20).toFixed(2)} MiB, ${metrics.Documents} documents, `
+      + `${metrics.Nodes} nodes, ${metrics.LayoutObjects} layout objects`;
+  } finally {
+    await close();
+  }
 }
 
 async function screenshot(browser, url) {
-  const { page, close } = await engines.chromium.open(browser);
-  await page.goto(url);
-  await until(page, () => document.documentElement.dataset.state === 'ready');
-  const png = await page.screenshot();
-  await close();
-  return png;
+  const { page, close } = await open(browser);
+  try {
+    await goto(page, url);
+    await until(page, () => document.documentElement.dataset.state === 'ready');
+    return Buffer.from(await bounded(page.screenshot(), 'screenshot'));
+  } finally {
+    await close();
+  }
 }
 
 // The browsers, started from here, take this priority: on a machine shared with builds, an
@@ -263,7 +274,7 @@ function machine() {
     + `Node.js ${process.version}, kernel ${os.release()}, ${raisePriority()}`;
 }
 
-const dir = mkdtempSync(path.join(os.tmpdir(), 'brivolo-bench-'));
+const { folder: dir, remove } = tempFolder('brivolo-bench-');
 const write = (name, html) => {
   writeFileSync(path.join(dir, name), html);
   return pathToFileURL(path.join(dir, name)).href;
@@ -282,7 +293,7 @@ try {
       if (name === 'game' || name.startsWith('other')) lines.push(`memory ${name}: ${await memory(chromium, url)}`);
     }
   } finally {
-    await chromium.close();
+    await bounded(chromium.close(), 'closed browser');
   }
   const games = Object.keys(pages).filter((p) => p === 'game' || p.startsWith('other'));
   const ms = (value) => (Number.isFinite(value) ? `${value.toFixed(1)} ms` : 'n/a');
@@ -335,7 +346,7 @@ try {
         }
       }
       for (const which of options['scene-only'] ? [] : games) {
-        const click = await clicks(engine, browser, pages[which], pages.floor);
+        const click = await clicks(browser, pages[which], pages.floor);
         const total = (samples) => samples.map(([handler, frame]) => handler + frame);
         const [g, f] = [median(total(click.game)), median(total(click.floor))];
         const part = (samples, i) => median(samples.map((sample) => sample[i])).toFixed(2);
@@ -344,12 +355,12 @@ try {
           + `${f.toFixed(2)} ms (${part(click.floor, 0)} + ${part(click.floor, 1)}); ratio ${(g / f).toFixed(2)} (goal <= 2)`);
       }
     } finally {
-      await browser.close();
+      await bounded(browser.close(), 'closed browser');
     }
   }
   lines.push(`load average after: ${os.loadavg().map((l) => l.toFixed(2)).join(' ')}`);
   console.log(lines.join('\n'));
   if (positionals[0]) writeFileSync(positionals[0], `${lines.join('\n')}\n`, { flag: 'a' });
 } finally {
-  rmSync(dir, { recursive: true, force: true });
+  remove();
 }
