@@ -10,10 +10,10 @@ import { eachEngine } from './engines.mjs';
 
 // Holds the program's start until the test lets it go, as a slow device would.
 const slowStart = () => {
+  const gate = new Promise((go) => { window.brivoloGo = go; });
   for (const name of ['instantiate', 'compile']) {
     const original = WebAssembly[name];
-    WebAssembly[name] = (...args) => new Promise((go) => { window.brivoloGo = go; })
-      .then(() => original.apply(WebAssembly, args));
+    WebAssembly[name] = (...args) => gate.then(() => original.apply(WebAssembly, args));
   }
 };
 
