@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QTest>
 
+#include "app/picturesvg.h"
 #include "support/windowfixture.h"
 
 using namespace brivolo;
@@ -164,6 +165,36 @@ private Q_SLOTS:
         QCOMPARE(differingOpaquePixels(all, wrong, wrongMask), 0);
         f.form.image(93).setVisible(false);
         QVERIFY(differingOpaquePixels(region(f.grab(), fish, dpr), wrong, wrongMask) > 0);
+    }
+
+    // A sun cut above its picture's bottom leaves the scene below the cut as it was, and is
+    // drawn above it.
+    void aCutSunShowsTheSceneBelowItsCut() {
+        WindowFixture f;
+        f.window->show();
+        const qreal dpr = f.window->devicePixelRatioF();
+        int cuts = 0;
+        for (Control* control : f.form.controls()) {
+            if (control->kind() != ControlKind::Picture) {
+                continue;
+            }
+            const PictureDescription& sun = pictureDescription(control->layout().asset);
+            if (keptRows(sun) == sun.height) {
+                continue;
+            }
+            const Rect r = control->layout().rect;
+            const int cut = r.top + (r.height * keptRows(sun) + sun.height - 1) / sun.height;
+            const QRect below(r.left, cut + 1, r.width, r.top + r.height - cut - 1);
+            const QRect above(r.left, r.top, r.width, cut - r.top - 1);
+            const QImage scene = f.grab();
+            control->setVisible(true);
+            const QImage shown = f.grab();
+            control->setVisible(false);
+            QCOMPARE(region(shown, below, dpr), region(scene, below, dpr));
+            QVERIFY(region(shown, above, dpr) != region(scene, above, dpr));
+            ++cuts;
+        }
+        QCOMPARE(cuts, 2);
     }
 
     void picturesAreDrawnAtDevicePixels() {
