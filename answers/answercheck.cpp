@@ -27,25 +27,34 @@ void Form1::Text3_KeyUp(int, int) {
     checkAnswer(kLightBlue);
 }
 
+std::optional<std::size_t> Form1::judgedLength(const TextBox& box) const {
+    const GameState& s = state_;
+    if (box.number() == kTotalBox) {
+        return characterCount(s.totgelati.text());
+    }
+    if (s.caso == 1) {
+        return characterCount(s.somma[s.add].text());
+    }
+    if (s.caso == 2) {
+        return characterCount(s.differenza[s.sott].text());
+    }
+    return std::nullopt;
+}
+
+bool Form1::judges(const TextBox& box) const {
+    return judgedLength(box) == characterCount(box.text());
+}
+
 // Judges the answer once it has as many characters as the expected result.
 void Form1::checkAnswer(const PlayerBinding& player) {
     GameState& s = state_;
-    const Variant* expected = nullptr;
-    if (s.caso == 1) {
-        expected = &s.somma[s.add];
-    } else if (s.caso == 2) {
-        expected = &s.differenza[s.sott];
-    } else {
-        return;
-    }
-
     TextBox& box = textBox(player.answerBox);
-    const std::size_t typed = characterCount(box.text());
-    if (typed != characterCount(expected->text())) {
+    if (!judges(box)) {
         return;
     }
 
-    if (static_cast<double>(expected->number()) == decimalValue(box.text())) {
+    const Variant& expected = s.caso == 1 ? s.somma[s.add] : s.differenza[s.sott];
+    if (static_cast<double>(expected.number()) == decimalValue(box.text())) {
         float& counter = s.*player.iceCreamCounter;
         counter += 1;
         (s.*player.iceCreamRow)[counter].setVisible(true);

@@ -38,10 +38,9 @@ void Form1::Text4_KeyPress(short& keyAscii) {
 }
 
 void Form1::Text4_KeyUp(int, int) {
-    const std::string& typed = textBox(4).text();
-    const std::string expected = state_.totgelati.text();
-    if (characterCount(typed) == characterCount(expected)) {
-        const bool right = typed == expected;
+    const TextBox& box = textBox(kTotalBox);
+    if (judges(box)) {
+        const bool right = box.text() == state_.totgelati.text();
         showFace(right ? Face::Smiling : Face::Sad);
         showFish(right ? Fish::Happy : Fish::Sad);
     }

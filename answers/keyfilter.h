@@ -6,12 +6,14 @@
 
 namespace brivolo {
 
-// Lets through Backspace and the digits "0" to "9"; any other character code becomes 0,
-// which discards the character before it reaches the box.
+// Backspace and the digits "0" to "9": the characters the four boxes let through.
+constexpr bool passesAnswerFilter(short characterCode) {
+    return characterCode == kBackspace || (characterCode >= '0' && characterCode <= '9');
+}
+
+// Any other character code becomes 0, which discards the character before it reaches the box.
 constexpr void filterAnswerKey(short& characterCode) {
-    const bool passes =
-        characterCode == kBackspace || (characterCode >= '0' && characterCode <= '9');
-    if (!passes) {
+    if (!passesAnswerFilter(characterCode)) {
         characterCode = 0;
     }
 }

@@ -3,7 +3,11 @@
 #include "form1.h"
 
 #include <stdexcept>
+#include <string>
 #include <utility>
+
+#include "answers/answertext.h"
+#include "answers/keyfilter.h"
 
 namespace brivolo {
 
@@ -171,6 +175,97 @@ void Form1::gotFocus(const TextBox& box) {
     }
 }
 
+namespace {
+
+bool isHighSurrogate(char16_t unit) {
+    return unit >= 0xd800 && unit < 0xdc00;
+}
+
+// UTF-16 units of the character at `at`: a surrogate pair is one character.
+std::size_t unitsAt(std::u16string_view text, std::size_t at) {
+    return isHighSurrogate(text[at]) && at + 1 < text.size() ? 2 : 1;
+}
+
+}  // namespace
+
+short Form1::typeKey(TextBox& box, short characterCode, const TypeAtCaret& type) {
+    if (ended_ || !box.visible() || !box.enabled()) {
+        return 0;
+    }
+    keyPress(box, characterCode);
+    if (characterCode != 0 && !ended_) {
+        const auto typed = static_cast<char16_t>(characterCode);
+        type(std::u16string_view(&typed, 1));
+    }
+    return characterCode;
+}
+
+// Every character KeyPress refuses leaves the text as it was, and KeyPress and KeyUp repeated on
+// an unchanged text change nothing more: a run of refused characters is handled as its first.
+// Digits typed after one another, with the caret after the last, can be typed together when no
+// KeyUp in between could have judged: their KeyPress reads no text, and a KeyUp that does not
+// judge only repeats what the first one did.
+void Form1::enterText(TextBox& box, std::u16string_view text, bool keyHeld,
+                      const TypeAtCaret& type) {
+    bool afterRefused = false;
+    bool caretAfterTyped = false;  // no selection: the caret follows what this call typed
+    std::u16string typed;
+    std::size_t at = 0;
+    while (at < text.size() && !ended_ && box.visible() && box.enabled()) {
+        const auto code = static_cast<short>(text[at]);
+        short lastCode = code;
+        if (!passesAnswerFilter(code)) {
+            const bool repeat = afterRefused;
+            afterRefused = true;
+            at += unitsAt(text, at);
+            if (repeat) {
+                continue;
+            }
+            typeKey(box, code, type);
+        } else if (code == kBackspace || !caretAfterTyped) {
+            afterRefused = false;
+            typeKey(box, code, type);
+            caretAfterTyped = true;
+            ++at;
+        } else {
+            afterRefused = false;
+            // Up to the length that is judged, if the text is still short of it; a KeyUp always
+            // follows the last one typed.
+            std::size_t room = std::u16string_view::npos;
+            if (!keyHeld) {
+                const std::size_t length = characterCount(box.text());
+                if (const std::optional<std::size_t> judged = judgedLength(box);
+                    judged && length < *judged) {
+                    room = *judged - length;
+                }
+            }
+            typed.clear();
+            while (at < text.size() && typed.size() < room && text[at] != kBackspace &&
+                   passesAnswerFilter(static_cast<short>(text[at]))) {
+                short passed = static_cast<short>(text[at]);
+                keyPress(box, passed);
+                if (passed == 0 || ended_) {
+                    afterRefused = true;
+                    ++at;
+                    break;
+                }
+                lastCode = passed;
+                typed += static_cast<char16_t>(passed);
+                ++at;
+            }
+            if (!typed.empty() && !ended_) {
+                type(typed);
+            }
+        }
+        if (!keyHeld) {
+            keyUp(box, keyCodeOf(lastCode), 0);
+            if (!ended_ && judges(box)) {
+                return;
+            }
+        }
+    }
+}
+
 TextBox* Form1::nextTabStop(const TextBox* from) {
     const std::array<int, kTextBoxCount>& order = tabOrder();
     std::size_t start = order.size() - 1;  // so that the first step lands on the first box
@@ -185,6 +280,32 @@ TextBox* Form1::nextTabStop(const TextBox* from) {
         TextBox& box = textBox(order[(start + step) % order.size()]);
         if (box.visible() && box.enabled()) {
             return &box;
+        }
+    }
+    return nullptr;
+}
+
+Control* Form1::nextFocus(const Control* from, bool backwards) {
+    std::array<Control*, kTextBoxCount + kPictureClicks.size()> order{};
+    std::size_t count = 0;
+    for (const int number : tabOrder()) {
+        order.at(count++) = &textBox(number);
+    }
+    for (const PictureClick& picture : kPictureClicks) {
+        order.at(count++) = &image(picture.imageNumber);
+    }
+    // Just before the first stop forwards, just after the last backwards.
+    std::size_t start = backwards ? 0 : order.size() - 1;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        if (order[i] == from) {
+            start = i;
+        }
+    }
+    for (std::size_t step = 1; step <= order.size(); ++step) {
+        const std::size_t offset = backwards ? order.size() - step : step;
+        Control* next = order[(start + offset) % order.size()];
+        if (next->visible() && next->enabled()) {
+            return next;
         }
     }
     return nullptr;

@@ -3,7 +3,11 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 #include "control.h"
@@ -13,6 +17,12 @@
 #include "windowhost.h"
 
 namespace brivolo {
+
+// Types at a box's caret what KeyPress let through, as the toolkit's box does with a key:
+// `typed` is either one Backspace ('\b'), which deletes the selection or else the character
+// before the caret, or characters that replace the selection. When it returns, the box's text()
+// is what the front end shows (TextBox::takeEditedText).
+using TypeAtCaret = std::function<void(std::u16string_view typed)>;
 
 // The game's one window: its 120 controls, the game state and every handler.
 // It knows no toolkit; a front end shows the controls and forwards the user's events.
@@ -51,10 +61,30 @@ public:
     void gotFocus(const TextBox& box);
     bool ended() const { return ended_; }
 
+    // A character key pressed in a box: KeyPress, then, if the character passed, `type` types it.
+    // Returns the character code KeyPress left, 0 when it discarded the character.
+    short typeKey(TextBox& box, short characterCode, const TypeAtCaret& type);
+    // Text that arrives in one piece (handwriting, dictation, an on-screen keyboard's word), as
+    // UTF-16. Each character goes through typeKey and then KeyUp, as if typed on its own, until
+    // a KeyUp judges the box's text: the rest is dropped. KeyUp follows no character while
+    // `keyHeld`, since the held key's own release will come. The time taken grows with what is
+    // kept, not with what is dropped or refused.
+    void enterText(TextBox& box, std::u16string_view text, bool keyHeld, const TypeAtCaret& type);
+
     // The box a Tab keystroke moves the focus to from `from` (from before the first box when
     // nullptr): the next visible and enabled box in tab order, wrapping round; `from` itself
-    // when no other box can take the focus, nullptr when none can.
+    // when no other box can take the focus, nullptr when none can. The program's own focus
+    // move, queued by the abacus, takes this path: it always lands in a box.
     TextBox* nextTabStop(const TextBox* from);
+    // The control the user's Tab (Shift+Tab when `backwards`) moves the focus to from `from`:
+    // the boxes in tab order, then the pictures that act, in kPictureClicks' order, skipping
+    // those hidden or disabled and wrapping round. From nullptr or a control that takes no
+    // focus, the first (or last) that can take it; `from` itself when no other can, nullptr
+    // when none can.
+    Control* nextFocus(const Control* from, bool backwards = false);
+    // Whether the control takes the keyboard focus when shown and enabled: the boxes, and the
+    // pictures that act, on which Enter or Space is a click (pressesButton).
+    static constexpr bool takesFocus(ControlKind kind, int number);
     static constexpr bool hasClickHandler(int imageNumber);
 
     // The handlers, named after their control and notification.
@@ -93,6 +123,10 @@ private:
     void showAllBalloonOutlines(bool visible);  // Line1 to Line8, then Shape1 to Shape4
     void checkAnswer(const PlayerBinding& player);
     void computeExpectedTotal();
+    // The number of characters at which the box's KeyUp judges its text, none while it has
+    // nothing to judge (before the first operation of the program).
+    std::optional<std::size_t> judgedLength(const TextBox& box) const;
+    bool judges(const TextBox& box) const;
 
     RandomSource& random_;
     WindowHost& host_;
@@ -108,13 +142,14 @@ private:
 };
 
 // The pictures that take a click, with their handlers; no other picture reacts to the mouse.
+// The keyboard reaches them in this order, after the boxes.
 struct PictureClick {
     int imageNumber;
     void (Form1::*handler)();
 };
 inline constexpr std::array<PictureClick, 3> kPictureClicks{{
-    {3, &Form1::Image3_Click},
     {70, &Form1::Image70_Click},
+    {3, &Form1::Image3_Click},
     {88, &Form1::Image88_Click},
 }};
 
@@ -125,6 +160,11 @@ constexpr bool Form1::hasClickHandler(int imageNumber) {
         }
     }
     return false;
+}
+
+constexpr bool Form1::takesFocus(ControlKind kind, int number) {
+    return kind == ControlKind::TextBox ||
+           (kind == ControlKind::Picture && hasClickHandler(number));
 }
 
 }  // namespace brivolo

@@ -41,4 +41,30 @@ struct KeyStroke {
 // text's first UTF-16 unit, as a signed 16-bit code.
 std::optional<short> characterCode(const KeyStroke& stroke);
 
+// The letter of a key, 'A' to 'Z', or 0 for a key of no Latin letter. `key` is the key's code
+// where the toolkit numbers letter keys by their capital (as Qt does), or the one character the
+// key types (as the DOM names a key): either way the letter key's own letter, whatever the layout
+// or the modifiers make it type.
+constexpr char keyLetter(char32_t key) {
+    if (key >= U'a' && key <= U'z') {
+        return static_cast<char>(key - U'a' + 'A');
+    }
+    return key >= U'A' && key <= U'Z' ? static_cast<char>(key) : '\0';
+}
+
+// The key code KeyUp gets for the key that typed a character, as the window's first platform
+// numbers keys: a letter key is its capital; other characters keep their code.
+constexpr int keyCodeOf(short characterCode) {
+    const char letter = characterCode > 0 ? keyLetter(static_cast<char32_t>(characterCode)) : '\0';
+    return letter != '\0' ? letter : characterCode;
+}
+
+// A key as the DOM's KeyboardEvent.key names it: a key's name ("Backspace", "ArrowLeft",
+// "Shift", "Dead") or the one character it types. `stroke.text` views `key`.
+KeyStroke domKeyStroke(Modifiers held, std::u16string_view key);
+
+// Whether the key, pressed on a picture that acts and has the focus, is its click: Enter or
+// Space, without Control, Alt or Meta.
+bool pressesButton(const KeyStroke& stroke);
+
 }  // namespace brivolo

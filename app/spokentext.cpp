@@ -6,6 +6,7 @@
 
 #include "form1.h"
 #include "game/players.h"
+#include "stacking.h"
 
 namespace brivolo {
 
@@ -15,7 +16,6 @@ constexpr int kFirstOperandLabel = 1;
 constexpr int kSignLabel = 2;
 constexpr int kSecondOperandLabel = 3;
 constexpr int kOperationBalloon = 1;
-constexpr int kTotalBox = 4;
 
 // The labels between the numbers: the "=" after the operation and the signs of the score row.
 struct Symbol {
@@ -135,6 +135,10 @@ SpokenText spokenText(const Form1& form, const Control& control) {
             break;
     }
     return {};
+}
+
+bool readAgainAfterHandlers(const Form1& form, const Control& control) {
+    return spokenTextChanges(control) || sharesItsPlace(form, control);
 }
 
 }  // namespace brivolo

@@ -24,6 +24,11 @@ std::string fixedName(const Control& control);
 // again after each handler; the other controls only ever say their fixed name.
 bool spokenTextChanges(const Control& control);
 
+// Whether a front end must read the control again after every handler, whichever controls the
+// handler changed: what it says changes (spokenTextChanges), or whether it is seen changes with
+// the pictures that share its place (sharesItsPlace).
+bool readAgainAfterHandlers(const Form1& form, const Control& control);
+
 // The operation reads as its parts ("3", "più", "4"), the balloon as the whole operation,
 // the score squares as "Punti del verde: 3", and the box that is open says whose turn it is.
 SpokenText spokenText(const Form1& form, const Control& control);

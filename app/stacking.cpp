@@ -6,6 +6,19 @@
 
 namespace brivolo {
 
+bool sharesItsPlace(const Form1& form, const Control& control) {
+    if (control.kind() != ControlKind::Picture) {
+        return false;
+    }
+    for (const Control* other : form.controls()) {
+        if (other != &control && other->kind() == ControlKind::Picture &&
+            other->layout().rect == control.layout().rect) {
+            return true;
+        }
+    }
+    return false;
+}
+
 const Picture* pictureInFront(const Form1& form, const Picture& picture) {
     const Picture* front = nullptr;
     for (const Control* control : form.controls()) {

@@ -4,8 +4,13 @@
 
 namespace brivolo {
 
+class Control;
 class Form1;
 class Picture;
+
+// Whether another picture is laid out on the picture's rectangle, so that whether it is seen
+// changes with the others; false for any other control.
+bool sharesItsPlace(const Form1& form, const Control& control);
 
 // Pictures laid out on one and the same rectangle (the three answer fish, the three faces)
 // hide one another: of those shown, only the one of lowest stack rank is seen. Returns the

@@ -63,6 +63,9 @@ inline constexpr std::array<PlayerBinding, 3> kPlayers{{
      "Risposta del nipotino azzurro"},
 }};
 
+// The final box, where the children type the total of the three scores.
+inline constexpr int kTotalBox = 4;
+
 inline constexpr const PlayerBinding& kGreen = kPlayers[0];
 inline constexpr const PlayerBinding& kRed = kPlayers[1];
 inline constexpr const PlayerBinding& kLightBlue = kPlayers[2];

@@ -4,8 +4,11 @@
 // page's script calls with the user's events.
 #include <emscripten.h>
 
+#include <cstdlib>
 #include <exception>
+#include <memory>
 #include <string>
+#include <string_view>
 
 #include "app/form1.h"
 #include "game/randomsource.h"
@@ -33,6 +36,26 @@ brivolo::Modifiers modifiers(int shift, int control, int alt, int meta) {
     return {shift != 0, control != 0, alt != 0, meta != 0};
 }
 
+// A string the page wrote for the call into memory from _malloc, which the program frees once
+// the call is over: user text may be far too long for the stack.
+template <typename Char>
+class FromPage {
+public:
+    explicit FromPage(Char* text) : text_(text) {}
+    // UTF-16, `length` units.
+    std::basic_string_view<Char> view(int length) const {
+        return {text_.get(), static_cast<std::size_t>(length)};
+    }
+    // NUL-terminated UTF-8.
+    std::basic_string_view<Char> view() const { return text_.get(); }
+
+private:
+    struct Free {
+        void operator()(Char* text) const { std::free(text); }
+    };
+    std::unique_ptr<Char, Free> text_;
+};
+
 }  // namespace
 
 extern "C" {
@@ -41,15 +64,21 @@ EMSCRIPTEN_KEEPALIVE void brivolo_click(int index) {
     guarded([&] { page.click(index); });
 }
 EMSCRIPTEN_KEEPALIVE int brivolo_key_down(int index, int shift, int control, int alt, int meta,
-                                          const char* key) {
-    return guarded([&] { return page.keyDown(index, modifiers(shift, control, alt, meta), key); });
+                                          char16_t* key, int keyLength) {
+    const FromPage name(key);
+    return guarded([&] {
+        return page.keyDown(index, modifiers(shift, control, alt, meta), name.view(keyLength));
+    });
 }
-EMSCRIPTEN_KEEPALIVE void brivolo_input(int index, const char* inputType, const char* data,
+EMSCRIPTEN_KEEPALIVE void brivolo_input(int index, char* inputType, char16_t* data, int dataLength,
                                         int keyDown) {
-    guarded([&] { page.input(index, inputType, data, keyDown != 0); });
+    const FromPage type(inputType);
+    const FromPage text(data);
+    guarded([&] { page.input(index, type.view(), text.view(dataLength), keyDown != 0); });
 }
-EMSCRIPTEN_KEEPALIVE void brivolo_text_edited(int index, const char* text) {
-    guarded([&] { page.textEdited(index, text); });
+EMSCRIPTEN_KEEPALIVE void brivolo_text_edited(int index, char* text) {
+    const FromPage edited(text);
+    guarded([&] { page.textEdited(index, std::string(edited.view())); });
 }
 EMSCRIPTEN_KEEPALIVE void brivolo_key_up(int index, int keyCode, int shift, int control, int alt,
                                          int meta) {
@@ -59,10 +88,33 @@ EMSCRIPTEN_KEEPALIVE void brivolo_focus(int index) {
     guarded([&] { page.focused(index); });
 }
 
+#ifdef BRIVOLO_WEB_FAULT
+// Test builds only: a handler fails as a real fault would, delivered by the window object as
+// the release of a key in the first box that takes keys, with an addition index past its array.
+EMSCRIPTEN_KEEPALIVE void brivolo_fault() {
+    guarded([] {
+        if (brivolo::TextBox* box = form.nextTabStop(nullptr)) {
+            form.state().caso = 1;
+            form.state().add = 11;
+            page.keyUp(page.indexOf(*box), 0, {});
+        }
+    });
+}
+#endif
+
 }  // extern "C"
+
+#ifdef BRIVOLO_WEB_FAULT
+// clang-format off
+EM_JS(void, exposeFault, (), { globalThis.brivoloFault = () => _brivolo_fault(); });
+// clang-format on
+#endif
 
 int main() {
     form.load();
     page.attach(form);
+#ifdef BRIVOLO_WEB_FAULT
+    exposeFault();
+#endif
     return 0;
 }

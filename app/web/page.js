@@ -19,9 +19,18 @@ const held = new Set();  // keys down now: text that comes with one gets its Key
 let returning = null;  // the box that had the focus when the page lost it
 let ended = false;
 
+// Text for the program goes into memory from malloc, which the program frees: never onto the
+// stack, which a long text would overflow. Typed text goes as UTF-16, as the page holds it.
+const utf16 = (text) => {
+  const size = lengthBytesUTF16(text) + 2;
+  const at = _malloc(size);
+  stringToUTF16(text, at, size);
+  return at;
+};
+
 const handOver = (box) => {
   committed.set(box, box.value);
-  withStackSave(() => _brivolo_text_edited(indexOf(box), allocateUTF8OnStack(box.value)));
+  _brivolo_text_edited(indexOf(box), stringToNewUTF8(box.value));
 };
 
 const Page = {
@@ -102,8 +111,7 @@ for (const box of stage.querySelectorAll(":scope > input")) {
   box.addEventListener("keydown", (event) => {
     // The input method's keys are its own; what it commits comes through beforeinput.
     if (ended || event.isComposing || event.keyCode === 229) return;
-    const code = withStackSave(() =>
-      _brivolo_key_down(index, ...modifiers(event), allocateUTF8OnStack(event.key)));
+    const code = _brivolo_key_down(index, ...modifiers(event), utf16(event.key), event.key.length);
     // A key without a character keeps its own action (arrows, Tab, Delete), and so does a
     // shortcut whose control character the box refuses (its editing is stopped below).
     if (code < 0 || (code === 0 && event.ctrlKey)) return;
@@ -120,8 +128,8 @@ for (const box of stage.querySelectorAll(":scope > input")) {
     if (event.inputType === "deleteContentForward" && !ended) return;
     event.preventDefault();
     if (ended) return;
-    withStackSave(() => _brivolo_input(index, allocateUTF8OnStack(event.inputType),
-      allocateUTF8OnStack(event.data || ""), held.size > 0));
+    const data = event.data || "";
+    _brivolo_input(index, stringToNewUTF8(event.inputType), utf16(data), data.length, held.size > 0);
   });
   // Whatever still got past (autofill, a composition that cannot be cancelled) is undone.
   const restore = () => {

@@ -5,21 +5,21 @@
 #include <emscripten.h>
 
 #include <algorithm>
-#include <array>
-#include <cctype>
 #include <stdexcept>
 #include <utility>
 
 #include "app/form1.h"
 #include "app/spokentext.h"
 
-// The page's side of each call is in page.js; strings travel as NUL-terminated UTF-8.
+// The page's side of each call is in page.js. The program's own strings travel as NUL-terminated
+// UTF-8; what is typed into a box as UTF-16, counted in units.
 // clang-format off
 EM_JS(void, pageSet, (int index, const char* field, const char* value), {
     Page.set(index, UTF8ToString(field), value ? UTF8ToString(value) : null);
 });
-EM_JS(void, pageType, (int index, const char* text, int deleteBefore), {
-    Page.type(index, UTF8ToString(text), deleteBefore !== 0);
+EM_JS(void, pageType, (int index, const char16_t* text, int length, int deleteBefore), {
+    const typed = new TextDecoder("utf-16le").decode(HEAPU16.subarray(text >> 1, (text >> 1) + length));
+    Page.type(index, typed, deleteBefore !== 0);
 });
 EM_JS(int, pageFocusedIndex, (), { return Page.focusedIndex(); });
 EM_JS(void, pageFocus, (int index), { Page.focus(index); });
@@ -31,93 +31,6 @@ EM_JS(void, pageEnd, (const char* message, int failed), {
 
 namespace brivolo {
 
-namespace {
-
-std::u16string utf16(std::string_view utf8) {
-    std::u16string text;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        const int length = lead < 0x80 ? 1 : lead < 0xe0 ? 2 : lead < 0xf0 ? 3 : 4;
-        char32_t point = length == 1 ? lead : lead & (0x7f >> length);
-        for (int k = 1; k < length && i + k < utf8.size(); ++k) {
-            point = point << 6 | (static_cast<unsigned char>(utf8[i + k]) & 0x3f);
-        }
-        if (point >= 0x10000) {
-            text += static_cast<char16_t>(0xd800 + ((point - 0x10000) >> 10));
-            text += static_cast<char16_t>(0xdc00 + ((point - 0x10000) & 0x3ff));
-        } else {
-            text += static_cast<char16_t>(point);
-        }
-        i += static_cast<std::size_t>(length);
-    }
-    return text;
-}
-
-bool isHighSurrogate(char16_t unit) {
-    return unit >= 0xd800 && unit < 0xdc00;
-}
-
-// The first UTF-16 unit of each character.
-std::vector<short> characterCodes(const std::u16string& text) {
-    std::vector<short> codes;
-    for (std::size_t i = 0; i < text.size(); i += isHighSurrogate(text[i]) ? 2 : 1) {
-        codes.push_back(static_cast<short>(text[i]));
-    }
-    return codes;
-}
-
-// A key as the DOM's KeyboardEvent.key names it: a key's name, or the one character it types.
-KeyStroke keyStroke(Modifiers held, std::string_view key, const std::u16string& text) {
-    static constexpr std::array<std::pair<std::string_view, NamedKey>, 6> kNamedKeys{{
-        {"Backspace", NamedKey::Backspace},
-        {"Enter", NamedKey::Enter},
-        {"Escape", NamedKey::Escape},
-        {"Tab", NamedKey::Tab},
-        {"Delete", NamedKey::Delete},
-        {"Insert", NamedKey::Insert},
-    }};
-    for (const auto& [name, named] : kNamedKeys) {
-        if (key == name) {
-            return {held, named};
-        }
-    }
-    if (characterCodes(text).size() != 1) {
-        return {held};  // a key of another name: an arrow, Shift, a dead key
-    }
-    char letter = 0;
-    if (text.size() == 1 && text[0] < 0x80 && std::isalpha(static_cast<int>(text[0]))) {
-        letter = static_cast<char>(std::toupper(static_cast<int>(text[0])));
-    }
-    return {held, NamedKey::None, letter, text};
-}
-
-// The key code of the key that types a character, as the window's first platform numbers
-// keys: a digit or a letter is its upper-case character; other characters keep their code.
-int keyCodeOf(short characterCode) {
-    if (characterCode >= 'a' && characterCode <= 'z') {
-        return characterCode - 'a' + 'A';
-    }
-    return characterCode;
-}
-
-std::string utf8(short characterCode) {
-    const auto unit = static_cast<char16_t>(characterCode);
-    std::string text;
-    if (unit < 0x80) {
-        text += static_cast<char>(unit);
-    } else if (unit < 0x800) {
-        text += static_cast<char>(0xc0 | (unit >> 6));
-        text += static_cast<char>(0x80 | (unit & 0x3f));
-    } else {
-        text += static_cast<char>(0xe0 | (unit >> 12));
-        text += static_cast<char>(0x80 | ((unit >> 6) & 0x3f));
-        text += static_cast<char>(0x80 | (unit & 0x3f));
-    }
-    return text;
-}
-
-}  // namespace
-
 void WebPage::attach(Form1& form) {
     form_ = &form;
     const std::vector<Control*>& controls = form.controls();
@@ -126,13 +39,7 @@ void WebPage::attach(Form1& form) {
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const Control& control = *controls[i];
         shown_.push_back(elementState(form, control));
-        const bool stacked =
-            control.kind() == ControlKind::Picture &&
-            std::count_if(controls.begin(), controls.end(), [&](const Control* other) {
-                return other->kind() == ControlKind::Picture &&
-                       other->layout().rect == control.layout().rect;
-            }) > 1;
-        if (stacked || spokenTextChanges(control)) {
+        if (readAgainAfterHandlers(form, control)) {
             followers_.push_back(i);
         }
     }
@@ -142,17 +49,25 @@ void WebPage::attach(Form1& form) {
 }
 
 void WebPage::propertyChanged(const Control& control, Property) {
+    changed_.at(static_cast<std::size_t>(indexOf(control))) = true;
+}
+
+int WebPage::indexOf(const Control& control) const {
     const std::vector<Control*>& controls = form_->controls();
-    changed_.at(static_cast<std::size_t>(std::find(controls.begin(), controls.end(), &control) -
-                                         controls.begin())) = true;
+    return static_cast<int>(std::find(controls.begin(), controls.end(), &control) -
+                            controls.begin());
+}
+
+Control& WebPage::control(int index) {
+    return *form_->controls().at(static_cast<std::size_t>(index));
 }
 
 TextBox& WebPage::box(int index) {
-    Control& control = *form_->controls().at(static_cast<std::size_t>(index));
-    if (control.kind() != ControlKind::TextBox) {
-        throw std::invalid_argument(control.name() + " is not a text box");
+    Control& found = control(index);
+    if (found.kind() != ControlKind::TextBox) {
+        throw std::invalid_argument(found.name() + " is not a text box");
     }
-    return static_cast<TextBox&>(control);
+    return static_cast<TextBox&>(found);
 }
 
 void WebPage::settle() {
@@ -183,8 +98,7 @@ void WebPage::settle() {
             from = &box(focused);
         }
         if (const TextBox* next = form_->nextTabStop(from)) {
-            const auto at = std::find(controls.begin(), controls.end(), next);
-            pageFocus(static_cast<int>(at - controls.begin()));
+            pageFocus(indexOf(*next));
         }
     }
 }
@@ -202,48 +116,59 @@ void WebPage::endWithRunTimeError(const std::string& message) {
 }
 
 void WebPage::click(int index) {
-    const Control& control = *form_->controls().at(static_cast<std::size_t>(index));
-    if (control.kind() == ControlKind::Picture) {
-        form_->click(static_cast<const Picture&>(control));
+    const Control& clicked = control(index);
+    if (clicked.kind() == ControlKind::Picture) {
+        form_->click(static_cast<const Picture&>(clicked));
         settle();
     }
 }
 
-short WebPage::press(int index, short characterCode) {
-    TextBox& target = box(index);
-    form_->keyPress(target, characterCode);
-    if (characterCode != 0 && !form_->ended()) {
-        // What passed is typed as if on its own; the page hands the new text back.
-        const bool backspace = characterCode == kBackspace;
-        pageType(index, backspace ? "" : utf8(characterCode).c_str(), backspace ? 1 : 0);
-    }
-    return characterCode;
+namespace {
+
+// Types at the box's caret in the page, which hands the new text back (textEdited).
+TypeAtCaret typist(int index) {
+    return [index](std::u16string_view typed) {
+        const bool backspace = typed == u"\b";
+        pageType(index, typed.data(), backspace ? 0 : static_cast<int>(typed.size()),
+                 backspace ? 1 : 0);
+    };
 }
 
-int WebPage::keyDown(int index, Modifiers held, std::string_view key) {
-    const std::u16string text = utf16(key);
-    const std::optional<short> code = characterCode(keyStroke(held, key, text));
+}  // namespace
+
+int WebPage::keyDown(int index, Modifiers held, std::u16string_view key) {
+    Control& target = control(index);
+    const KeyStroke stroke = domKeyStroke(held, key);
+    if (stroke.named == NamedKey::Tab && !held.control && !held.alt && !held.meta) {
+        if (const Control* next = form_->nextFocus(&target, held.shift)) {
+            pageFocus(indexOf(*next));
+        }
+        return 0;
+    }
+    if (target.kind() == ControlKind::Picture) {
+        if (!pressesButton(stroke)) {
+            return -1;
+        }
+        click(index);
+        return 0;
+    }
+    const std::optional<short> code = characterCode(stroke);
     if (!code) {
         return -1;
     }
-    const short passed = press(index, *code);
+    const short passed = form_->typeKey(box(index), *code, typist(index));
     settle();
     return passed;
 }
 
-void WebPage::input(int index, std::string_view inputType, std::string_view data, bool keyDown) {
-    std::vector<short> codes;
+void WebPage::input(int index, std::string_view inputType, std::u16string_view data, bool keyDown) {
+    std::u16string_view text;
     if (inputType == "insertText") {
-        codes = characterCodes(utf16(data));
+        text = data;
     } else if (inputType == "deleteContentBackward") {
-        codes = {kBackspace};
+        text = u"\b";
     }
-    for (const short code : codes) {
-        press(index, code);
-        if (!keyDown) {
-            form_->keyUp(box(index), keyCodeOf(code), 0);
-        }
-    }
+    form_->enterText(box(index), text, keyDown, typist(index));
     settle();
 }
 
@@ -254,13 +179,19 @@ void WebPage::textEdited(int index, std::string text) {
 }
 
 void WebPage::keyUp(int index, int keyCode, Modifiers held) {
-    form_->keyUp(box(index), keyCode, shiftState(held));
-    settle();
+    Control& target = control(index);
+    if (target.kind() == ControlKind::TextBox) {
+        form_->keyUp(static_cast<TextBox&>(target), keyCode, shiftState(held));
+        settle();
+    }
 }
 
 void WebPage::focused(int index) {
-    form_->gotFocus(box(index));
-    settle();
+    Control& target = control(index);
+    if (target.kind() == ControlKind::TextBox) {
+        form_->gotFocus(static_cast<TextBox&>(target));
+        settle();
+    }
 }
 
 }  // namespace brivolo

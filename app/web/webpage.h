@@ -19,7 +19,7 @@ class TextBox;
 // The browser side of Form1. The page already shows the window as it stands after Load, one
 // element per control in layout order; the page's script hands the user's events over by the
 // control's place in that order, and after each event the page is told every field that
-// changed, one call per field.
+// changed, one call per field. Text comes from the page as UTF-16, as the page holds it.
 class WebPage : public WindowHost, public ControlObserver {
 public:
     // Takes over the page's elements: they show `form` after Load already.
@@ -31,29 +31,33 @@ public:
     void endWithRunTimeError(const std::string& message) override;
 
     void click(int index);
-    // A key pressed in a box, as the DOM names it. Returns the character code the box's
-    // KeyPress left (0 when it discarded it), or -1 for a key that types no character.
-    int keyDown(int index, Modifiers held, std::string_view key);
+    // A key pressed on a control, as the DOM names it. In a box: the character code the box's
+    // KeyPress left (0 when it discarded it), or -1 for a key that types no character. Tab
+    // moves the focus on any control and Enter or Space clicks a picture that acts: 0, the key
+    // is done with. Any other key: -1, it keeps the browser's own action.
+    int keyDown(int index, Modifiers held, std::u16string_view key);
     // Text that an on-screen keyboard or an input method brings without a key of its own, as the
-    // DOM's beforeinput reports it. Each character goes through KeyPress; KeyUp follows unless a
-    // key is down, whose release will come.
-    void input(int index, std::string_view inputType, std::string_view data, bool keyDown);
+    // DOM's beforeinput reports it: typed as keys until it is judged (Form1::enterText).
+    void input(int index, std::string_view inputType, std::u16string_view data, bool keyDown);
     // The user edited the box without typing (Delete): the page shows the text already.
     void textEdited(int index, std::string text);
+    // The release of a key; only a box's reaches its KeyUp, as GotFocus only a box's.
     void keyUp(int index, int keyCode, Modifiers held);
     void focused(int index);
 
+    // The control's place in the layout, which is its element's in the page.
+    int indexOf(const Control& control) const;
+
 private:
+    Control& control(int index);
     TextBox& box(int index);
-    // KeyPress, then the character typed at the caret if it passed.
-    short press(int index, short characterCode);
     // Tells the page what changed, then moves the focus where a queued Tab takes it.
     void settle();
 
     Form1* form_ = nullptr;
     std::vector<ElementState> shown_;  // what each element shows, in layout order
     // Controls whose element may show something else since the last settle: those a handler
-    // changed, and those whose spoken text or stacking follows other controls.
+    // changed, and those read again after every handler.
     std::vector<bool> changed_;
     std::vector<std::size_t> followers_;
     bool tabQueued_ = false;

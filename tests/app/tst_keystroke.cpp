@@ -59,6 +59,45 @@ private Q_SLOTS:
         QCOMPARE(typed.has_value() ? int{*typed} : kNoCharacter, code);
     }
 
+    void domKeys() {
+        struct Row {
+            const char16_t* key;
+            Modifiers held;
+            int code;
+        };
+        const Row rows[] = {
+            {u"7", kNone, '7'},
+            {u"è", kNone, 0xe8},
+            {u"v", kControl, 22},
+            {u"V", kControl, 22},
+            {u"Backspace", kNone, kBackspace},
+            {u"Enter", kShift, 13},
+            {u"Delete", kNone, kNoCharacter},
+            {u"ArrowLeft", kNone, kNoCharacter},
+            {u"Dead", kNone, kNoCharacter},
+            {u"😀", kNone, static_cast<short>(0xd83d)},
+        };
+        for (const Row& row : rows) {
+            const std::optional<short> typed =
+                brivolo::characterCode(domKeyStroke(row.held, row.key));
+            QCOMPARE(typed.has_value() ? int{*typed} : kNoCharacter, row.code);
+        }
+        QVERIFY(pressesButton(domKeyStroke(kNone, u"Enter")));
+        QVERIFY(pressesButton(domKeyStroke(kShift, u" ")));
+        QVERIFY(!pressesButton(domKeyStroke(kControl, u" ")));
+        QVERIFY(!pressesButton(domKeyStroke(kNone, u"a")));
+    }
+
+    void theLetterOfAKeyIsTheSameFromItsCodeOrItsCharacter() {
+        QCOMPARE(keyLetter(U'q'), 'Q');
+        QCOMPARE(keyLetter(0x51), 'Q');  // Qt::Key_Q
+        QCOMPARE(keyLetter(U'1'), '\0');
+        QCOMPARE(keyLetter(0x01000003), '\0');  // Qt::Key_Backspace
+        QCOMPARE(keyCodeOf('q'), int{'Q'});
+        QCOMPARE(keyCodeOf('5'), int{'5'});
+        QCOMPARE(keyCodeOf(kBackspace), 8);
+    }
+
     void shiftStateAddsUpTheModifiers() {
         QCOMPARE(shiftState(kNone), 0);
         QCOMPARE(shiftState({.shift = true, .alt = true, .meta = true}), 5);

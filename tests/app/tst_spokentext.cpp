@@ -39,6 +39,10 @@ private Q_SLOTS:
         QCOMPARE(spokenText(h.form, h.form.textBox(1)).description, std::string());
         QVERIFY(spokenTextChanges(h.form.shape(1)) && !spokenTextChanges(h.form.shape(2)));
         QVERIFY(!spokenTextChanges(h.form.image(3)));
+        // The stacked fish are read again after every handler too, as the balloon is.
+        QVERIFY(readAgainAfterHandlers(h.form, h.form.image(92)));
+        QVERIFY(readAgainAfterHandlers(h.form, h.form.shape(1)));
+        QVERIFY(!readAgainAfterHandlers(h.form, h.form.image(3)));
     }
 };
 

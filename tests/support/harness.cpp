@@ -69,24 +69,37 @@ void Harness::focusBox(int textNumber) {
     }
 }
 
+TypeAtCaret Harness::typist(TextBox& box) {
+    return [this, &box](std::u16string_view typed) {
+        ++typings;
+        std::string text = box.text();
+        if (typed == u"\b") {
+            if (!text.empty()) {
+                text.pop_back();
+            }
+        } else {
+            for (const char16_t c : typed) {
+                text += static_cast<char>(c);  // nothing but digits passes
+            }
+        }
+        box.takeEditedText(std::move(text));
+    };
+}
+
 void Harness::type(short characterCode) {
     if (focus == nullptr) {
         return;
     }
     TextBox& box = *focus;
-    short code = characterCode;
-    form.keyPress(box, code);
-    if (code == kBackspace) {
-        std::string text = box.text();
-        if (!text.empty()) {
-            text.pop_back();
-        }
-        box.takeEditedText(text);
-    } else if (code > 0 && code < 128) {
-        box.takeEditedText(box.text() + static_cast<char>(code));
-    }
+    form.typeKey(box, characterCode, typist(box));
     if (focus != nullptr) {
         form.keyUp(*focus, characterCode, 0);
+    }
+}
+
+void Harness::enterText(std::u16string_view text, bool keyHeld) {
+    if (focus != nullptr) {
+        form.enterText(*focus, text, keyHeld, typist(*focus));
     }
 }
 

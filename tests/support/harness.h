@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string_view>
 
 #include "app/form1.h"
 #include "app/keystroke.h"
@@ -34,6 +35,9 @@ public:
     // A character key: KeyPress, the character inserted if it passed, then KeyUp.
     void type(short characterCode);
     void typeText(const char* text);
+    // Text that arrives in one piece in the focus box (Form1::enterText), typed at its end.
+    void enterText(std::u16string_view text, bool keyHeld = false);
+    int typings = 0;  // the times the core had the box type at its caret
     void backspace() { type(kBackspace); }
     void keyWithoutCharacter();  // Shift, an arrow: KeyUp alone
 
@@ -57,6 +61,7 @@ public:
 private:
     void propertyChanged(const Control& control, Property property) override;
     void moveFocusToNext();
+    TypeAtCaret typist(TextBox& box);
     void giveFocus(TextBox* box);
 };
 
