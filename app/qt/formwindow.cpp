@@ -54,11 +54,6 @@ FormWindow::FormWindow(RandomSource& random, AssetStore& assets)
     for (Control* control : byRank) {
         widgets_.insert(control, createWidget(*control));
     }
-    const std::array<int, kTextBoxCount>& order = tabOrder();
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        setTabOrder(widgets_.value(&form_.textBox(order[i - 1])),
-                    widgets_.value(&form_.textBox(order[i])));
-    }
     form_.setObserver(this);
     updateSpokenTexts(form_, *this);
 }
@@ -181,7 +176,13 @@ void FormWindow::prepareBackground(AssetStore& assets, qreal devicePixelRatio) {
 }
 
 // The pictures on show are unpacked on other threads while the window system maps the window.
+// The window opens with the focus where a first Tab puts it, not where Qt's chain would.
 void FormWindow::showEvent(QShowEvent* event) {
+    if (focusWidget() == nullptr) {
+        if (Control* first = form_.nextFocus(nullptr)) {
+            widgets_.value(first)->setFocus(Qt::OtherFocusReason);
+        }
+    }
     for (auto shown = widgets_.cbegin(); shown != widgets_.cend(); ++shown) {
         const Control& control = *shown.key();
         if (control.kind() == ControlKind::Picture && control.visible()) {
@@ -199,9 +200,31 @@ void FormWindow::paintEvent(QPaintEvent*) {
     painter.drawPixmap(0, 0, background(assets_, devicePixelRatioF()));
 }
 
+const Control* FormWindow::controlFor(const QWidget* widget) const {
+    return widget == nullptr ? nullptr : widgets_.key(const_cast<QWidget*>(widget), nullptr);
+}
+
+bool FormWindow::focusNextPrevChild(bool next) {
+    Control* to = form_.nextFocus(controlFor(focusWidget()), !next);
+    if (to == nullptr) {
+        return false;
+    }
+    widgets_.value(to)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
 void FormWindow::queueTab() {
     QMetaObject::invokeMethod(
-        this, [this] { focusNextChild(); }, Qt::QueuedConnection);
+        this,
+        [this] {
+            const Control* from = controlFor(focusWidget());
+            const bool fromBox = from != nullptr && from->kind() == ControlKind::TextBox;
+            if (TextBox* to =
+                    form_.nextTabStop(fromBox ? static_cast<const TextBox*>(from) : nullptr)) {
+                widgets_.value(to)->setFocus(Qt::TabFocusReason);
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 void FormWindow::endProgram() {

@@ -39,9 +39,13 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // Tab and Shift+Tab, and the focus leaving a control hidden or disabled, go where the
+    // game's focus order says.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     QWidget* createWidget(Control& control);
+    const Control* controlFor(const QWidget* widget) const;
     static QPixmap background(AssetStore& assets, qreal devicePixelRatio);
     // The texts a screen reader speaks follow the controls once a handler has finished,
     // not after each of the many properties it sets.
