@@ -175,14 +175,17 @@ void FormWindow::prepareBackground(AssetStore& assets, qreal devicePixelRatio) {
                    devicePixelRatio);
 }
 
-// The pictures on show are unpacked on other threads while the window system maps the window.
-// The window opens with the focus where a first Tab puts it, not where Qt's chain would.
-void FormWindow::showEvent(QShowEvent* event) {
+void FormWindow::focusFirstIfNone() {
     if (focusWidget() == nullptr) {
         if (Control* first = form_.nextFocus(nullptr)) {
             widgets_.value(first)->setFocus(Qt::OtherFocusReason);
         }
     }
+}
+
+// The pictures on show are unpacked on other threads while the window system maps the window.
+void FormWindow::showEvent(QShowEvent* event) {
+    focusFirstIfNone();
     for (auto shown = widgets_.cbegin(); shown != widgets_.cend(); ++shown) {
         const Control& control = *shown.key();
         if (control.kind() == ControlKind::Picture && control.visible()) {
@@ -204,8 +207,26 @@ const Control* FormWindow::controlFor(const QWidget* widget) const {
     return widget == nullptr ? nullptr : widgets_.key(const_cast<QWidget*>(widget), nullptr);
 }
 
+void FormWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        focusFirstIfNone();
+    }
+    QWidget::changeEvent(event);
+}
+
+TextBox* FormWindow::nextBox(const Control* from) {
+    const bool fromBox = from != nullptr && from->kind() == ControlKind::TextBox;
+    return form_.nextTabStop(fromBox ? static_cast<const TextBox*>(from) : nullptr);
+}
+
 bool FormWindow::focusNextPrevChild(bool next) {
-    Control* to = form_.nextFocus(controlFor(focusWidget()), !next);
+    const QWidget* current = focusWidget();
+    const Control* from = controlFor(current);
+    // A control hidden or disabled while it has the focus hands it on as the program's own
+    // moves do, to a box or nowhere: never to a picture, where Enter would act unasked.
+    const bool handedOn =
+        current != nullptr && !(current->isEnabled() && current->isVisibleTo(this));
+    Control* to = handedOn ? nextBox(from) : form_.nextFocus(from, !next);
     if (to == nullptr) {
         return false;
     }
@@ -217,10 +238,7 @@ void FormWindow::queueTab() {
     QMetaObject::invokeMethod(
         this,
         [this] {
-            const Control* from = controlFor(focusWidget());
-            const bool fromBox = from != nullptr && from->kind() == ControlKind::TextBox;
-            if (TextBox* to =
-                    form_.nextTabStop(fromBox ? static_cast<const TextBox*>(from) : nullptr)) {
+            if (TextBox* to = nextBox(controlFor(focusWidget()))) {
                 widgets_.value(to)->setFocus(Qt::TabFocusReason);
             }
         },
