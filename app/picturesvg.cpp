@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 #include "picturesvg.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -9,9 +10,6 @@
 namespace brivolo {
 
 namespace {
-
-// The id of the cut's clip path; the drawings use no id of this form.
-constexpr std::string_view kCutId = "brivolo-cut";
 
 void replaceAll(std::string& text, std::string_view from, std::string_view to) {
     if (from.empty()) {
@@ -127,26 +125,14 @@ std::string pictureSvg(const PictureDescription& picture, const DrawingSource& s
         layers += inlined(source(picture.overlay), picture.width, drawnHeight);
     }
 
-    std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + width +
-                      "\" height=\"" + height + "\" viewBox=\"0 0 " + width + ' ' + height +
-                      "\" preserveAspectRatio=\"none\">";
-    const int keptRows = picture.lastDrawnRow + 1;
-    if (picture.lastDrawnRow < 0 || keptRows >= picture.height) {
-        // Uncut, or cut where the picture ends: its own viewport leaves out the rest.
-        return svg + layers + "</svg>";
-    }
-    // A cut that keeps the picture's full height. SVG Tiny 1.2 has no clip short of the
-    // viewport: browsers take the clip path, which QSvgRenderer leaves in <defs> unused, and
-    // QSvgRenderer clears the rows below with its compositing operator, which browsers ignore
-    // (for them the rectangle is transparent). Clearing is why the document must be drawn
-    // onto a surface of its own.
-    const std::string kept = std::to_string(keptRows);
-    svg += "<defs><clipPath id=\"" + std::string(kCutId) + "\"><rect width=\"" + width +
-           "\" height=\"" + kept + "\"/></clipPath></defs>";
-    svg += "<g clip-path=\"url(#" + std::string(kCutId) + ")\">" + layers + "</g>";
-    svg += "<rect y=\"" + kept + "\" width=\"" + width + "\" height=\"" +
-           std::to_string(picture.height - keptRows) + "\" fill-opacity=\"0\" comp-op=\"clear\"/>";
-    return svg + "</svg>";
+    return "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + width + "\" height=\"" + height +
+           "\" viewBox=\"0 0 " + width + ' ' + height + "\" preserveAspectRatio=\"none\">" +
+           layers + "</svg>";
+}
+
+int keptRows(const PictureDescription& picture) {
+    return picture.lastDrawnRow < 0 ? picture.height
+                                    : std::min(picture.lastDrawnRow + 1, picture.height);
 }
 
 }  // namespace brivolo

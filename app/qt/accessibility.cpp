@@ -30,14 +30,22 @@ void apply(QWidget& widget, const SpokenText& spoken) {
 
 void updateSpokenTexts(const Form1& form, const FormWindow& window) {
     for (const Control* control : form.controls()) {
-        if (!spokenTextChanges(*control)) {
+        if (!readAgainAfterHandlers(form, *control)) {
             continue;
         }
-        if (QWidget* widget = window.widgetFor(*control); widget != nullptr) {
+        QWidget* widget = window.widgetFor(*control);
+        if (widget == nullptr) {
+            continue;
+        }
+        if (spokenTextChanges(*control)) {
             apply(*widget, spokenText(form, *control));
         }
+        if (auto* picture = dynamic_cast<PictureAccessible*>(
+                QAccessible::isActive() ? QAccessible::queryAccessibleInterface(widget)
+                                        : nullptr)) {
+            picture->updateInFront();
+        }
     }
-    updateStackedPictures(form, window);
 }
 
 }  // namespace brivolo

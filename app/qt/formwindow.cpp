@@ -54,11 +54,6 @@ FormWindow::FormWindow(RandomSource& random, AssetStore& assets)
     for (Control* control : byRank) {
         widgets_.insert(control, createWidget(*control));
     }
-    const std::array<int, kTextBoxCount>& order = tabOrder();
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        setTabOrder(widgets_.value(&form_.textBox(order[i - 1])),
-                    widgets_.value(&form_.textBox(order[i])));
-    }
     form_.setObserver(this);
     updateSpokenTexts(form_, *this);
 }
@@ -180,8 +175,17 @@ void FormWindow::prepareBackground(AssetStore& assets, qreal devicePixelRatio) {
                    devicePixelRatio);
 }
 
+void FormWindow::focusFirstIfNone() {
+    if (focusWidget() == nullptr) {
+        if (Control* first = form_.nextFocus(nullptr)) {
+            widgets_.value(first)->setFocus(Qt::OtherFocusReason);
+        }
+    }
+}
+
 // The pictures on show are unpacked on other threads while the window system maps the window.
 void FormWindow::showEvent(QShowEvent* event) {
+    focusFirstIfNone();
     for (auto shown = widgets_.cbegin(); shown != widgets_.cend(); ++shown) {
         const Control& control = *shown.key();
         if (control.kind() == ControlKind::Picture && control.visible()) {
@@ -199,9 +203,46 @@ void FormWindow::paintEvent(QPaintEvent*) {
     painter.drawPixmap(0, 0, background(assets_, devicePixelRatioF()));
 }
 
+const Control* FormWindow::controlFor(const QWidget* widget) const {
+    return widget == nullptr ? nullptr : widgets_.key(const_cast<QWidget*>(widget), nullptr);
+}
+
+void FormWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        focusFirstIfNone();
+    }
+    QWidget::changeEvent(event);
+}
+
+TextBox* FormWindow::nextBox(const Control* from) {
+    const bool fromBox = from != nullptr && from->kind() == ControlKind::TextBox;
+    return form_.nextTabStop(fromBox ? static_cast<const TextBox*>(from) : nullptr);
+}
+
+bool FormWindow::focusNextPrevChild(bool next) {
+    const QWidget* current = focusWidget();
+    const Control* from = controlFor(current);
+    // A control hidden or disabled while it has the focus hands it on as the program's own
+    // moves do, to a box or nowhere: never to a picture, where Enter would act unasked.
+    const bool handedOn =
+        current != nullptr && !(current->isEnabled() && current->isVisibleTo(this));
+    Control* to = handedOn ? nextBox(from) : form_.nextFocus(from, !next);
+    if (to == nullptr) {
+        return false;
+    }
+    widgets_.value(to)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
 void FormWindow::queueTab() {
     QMetaObject::invokeMethod(
-        this, [this] { focusNextChild(); }, Qt::QueuedConnection);
+        this,
+        [this] {
+            if (TextBox* to = nextBox(controlFor(focusWidget()))) {
+                widgets_.value(to)->setFocus(Qt::TabFocusReason);
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 void FormWindow::endProgram() {

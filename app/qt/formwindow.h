@@ -39,9 +39,19 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    // Tab and Shift+Tab, and the focus leaving a control hidden or disabled, go where the
+    // game's focus order says.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     QWidget* createWidget(Control& control);
+    const Control* controlFor(const QWidget* widget) const;
+    // The box the program's own focus move goes to from `from`, as a queued Tab.
+    TextBox* nextBox(const Control* from);
+    // The window takes the focus where a first Tab puts it, not where Qt's own chain would,
+    // when it opens or comes back without a control holding it.
+    void focusFirstIfNone();
     static QPixmap background(AssetStore& assets, qreal devicePixelRatio);
     // The texts a screen reader speaks follow the controls once a handler has finished,
     // not after each of the many properties it sets.

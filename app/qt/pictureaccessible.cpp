@@ -2,8 +2,6 @@
 // SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 #include "pictureaccessible.h"
 
-#include "app/form1.h"
-#include "formwindow.h"
 #include "picturewidget.h"
 
 namespace brivolo {
@@ -15,16 +13,6 @@ QAccessibleInterface* createForPicture(const QString&, QObject* object) {
         return new PictureAccessible(picture);
     }
     return nullptr;
-}
-
-bool sharesItsPlace(const Form1& form, const Control& picture) {
-    for (const Control* other : form.controls()) {
-        if (other != &picture && other->kind() == ControlKind::Picture &&
-            other->layout().rect == picture.layout().rect) {
-            return true;
-        }
-    }
-    return false;
 }
 
 }  // namespace
@@ -76,25 +64,6 @@ void installPictureAccessibility() {
         return true;
     }();
     (void)installed;
-}
-
-void updateStackedPictures(const Form1& form, const FormWindow& window) {
-    if (!QAccessible::isActive()) {
-        return;
-    }
-    for (const Control* control : form.controls()) {
-        if (control->kind() != ControlKind::Picture || !sharesItsPlace(form, *control)) {
-            continue;
-        }
-        QWidget* widget = window.widgetFor(*control);
-        auto* accessible =
-            widget == nullptr
-                ? nullptr
-                : dynamic_cast<PictureAccessible*>(QAccessible::queryAccessibleInterface(widget));
-        if (accessible != nullptr) {
-            accessible->updateInFront();
-        }
-    }
 }
 
 }  // namespace brivolo

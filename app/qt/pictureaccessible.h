@@ -6,8 +6,6 @@
 
 namespace brivolo {
 
-class Form1;
-class FormWindow;
 class PictureWidget;
 
 // A picture as assistive technology sees it. The pictures the game takes clicks on are buttons
@@ -33,8 +31,5 @@ private:
 
 // Makes the pictures of the window use PictureAccessible; idempotent.
 void installPictureAccessibility();
-
-// Brings every stacked picture's reported place up to date.
-void updateStackedPictures(const Form1& form, const FormWindow& window);
 
 }  // namespace brivolo

@@ -11,6 +11,8 @@ class Form1;
 class Picture;
 
 // A picture control: its asset stretched to the rectangle, transparent where the asset is.
+// A picture the game takes clicks on is also a Tab stop, never focused by the mouse, that
+// Enter or Space clicks, framed as the style frames the focus while it has it.
 class PictureWidget : public QWidget {
     Q_OBJECT
 public:
@@ -27,6 +29,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     Form1& form_;

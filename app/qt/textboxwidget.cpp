@@ -8,50 +8,9 @@
 
 #include "app/form1.h"
 #include "app/keystroke.h"
+#include "keyevent.h"
 
 namespace brivolo {
-
-namespace {
-
-Modifiers held(Qt::KeyboardModifiers modifiers) {
-    return {.shift = modifiers.testFlag(Qt::ShiftModifier),
-            .control = modifiers.testFlag(Qt::ControlModifier),
-            .alt = modifiers.testFlag(Qt::AltModifier),
-            .meta = modifiers.testFlag(Qt::MetaModifier)};
-}
-
-NamedKey namedKey(int key) {
-    switch (key) {
-        case Qt::Key_Backspace:
-            return NamedKey::Backspace;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return NamedKey::Enter;
-        case Qt::Key_Escape:
-            return NamedKey::Escape;
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-            return NamedKey::Tab;
-        case Qt::Key_Delete:
-            return NamedKey::Delete;
-        case Qt::Key_Insert:
-            return NamedKey::Insert;
-        default:
-            return NamedKey::None;
-    }
-}
-
-std::optional<short> characterOf(const QKeyEvent& event) {
-    const QString text = event.text();
-    const int key = event.key();
-    const bool letter = key >= Qt::Key_A && key <= Qt::Key_Z;
-    return characterCode({.held = held(event.modifiers()),
-                          .named = namedKey(key),
-                          .letter = letter ? static_cast<char>('A' + (key - Qt::Key_A)) : '\0',
-                          .text = {QStringView(text).utf16(), std::size_t(text.size())}});
-}
-
-}  // namespace
 
 TextBoxWidget::TextBoxWidget(Form1& form, TextBox& box, QWidget* parent)
     : QLineEdit(parent), form_(form), box_(box) {
@@ -66,24 +25,26 @@ TextBoxWidget::TextBoxWidget(Form1& form, TextBox& box, QWidget* parent)
             [this](const QString& text) { box_.takeEditedText(text.toStdString()); });
 }
 
-void TextBoxWidget::typeCharacter(short typed, bool autoRepeat) {
-    short code = typed;
-    form_.keyPress(box_, code);
-    if (code == 0) {
-        return;
-    }
-    // What passed is typed as if on its own, without the modifiers of the key that made it.
-    const bool backspace = code == kBackspace;
-    QKeyEvent plain(
-        QEvent::KeyPress, backspace ? int{Qt::Key_Backspace} : int{code}, Qt::NoModifier,
-        backspace ? QString() : QString(QChar(static_cast<char16_t>(code))), autoRepeat);
+// What passed is typed as if on its own, without the modifiers of the key that made it.
+void TextBoxWidget::typeAtCaret(std::u16string_view typed, bool autoRepeat) {
+    const QString text = QString::fromUtf16(typed.data(), qsizetype(typed.size()));
+    const bool backspace = typed == u"\b";
+    QKeyEvent plain(QEvent::KeyPress,
+                    backspace ? int{Qt::Key_Backspace} : int{text.front().unicode()},
+                    Qt::NoModifier, backspace ? QString() : text, autoRepeat);
     QLineEdit::keyPressEvent(&plain);
 }
 
 void TextBoxWidget::keyPressEvent(QKeyEvent* event) {
     event->accept();
-    if (const std::optional<short> typed = characterOf(*event)) {
-        typeCharacter(*typed, event->isAutoRepeat());
+    if (!event->isAutoRepeat()) {
+        held_.insert(event->key());
+    }
+    const QString text = event->text();
+    if (const std::optional<short> typed = characterCode(keyStroke(*event, text))) {
+        form_.typeKey(box_, *typed, [this, event](std::u16string_view characters) {
+            typeAtCaret(characters, event->isAutoRepeat());
+        });
         return;
     }
     // Keys that bring in or take out text without typing a character stay without effect, and
@@ -103,7 +64,8 @@ void TextBoxWidget::keyReleaseEvent(QKeyEvent* event) {
     if (event->isAutoRepeat()) {
         return;  // a held key is released once, at the end
     }
-    form_.keyUp(box_, event->key(), shiftState(held(event->modifiers())));
+    held_.remove(event->key());
+    form_.keyUp(box_, event->key(), shiftState(heldModifiers(event->modifiers())));
 }
 
 void TextBoxWidget::focusInEvent(QFocusEvent* event) {
@@ -119,6 +81,7 @@ void TextBoxWidget::focusInEvent(QFocusEvent* event) {
 
 void TextBoxWidget::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
+    held_.clear();  // their releases go elsewhere
     focusedInInactiveWindow_ =
         event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason;
 }
@@ -140,14 +103,14 @@ void TextBoxWidget::mouseReleaseEvent(QMouseEvent* event) {
     QLineEdit::mouseReleaseEvent(event);
 }
 
-// A character composed from several keys (a dead accent and a letter) or chosen in an input
-// method arrives here as committed text: each of its characters is typed like a key's. The
-// text being composed is not shown.
+// Text committed by an input method (a character composed from a dead key and a letter, a
+// handwritten or dictated word) is entered as the core enters text that comes in one piece.
+// The text being composed is not shown.
 void TextBoxWidget::inputMethodEvent(QInputMethodEvent* event) {
     event->accept();
-    for (const QChar c : event->commitString()) {
-        typeCharacter(static_cast<short>(c.unicode()), false);
-    }
+    const QString text = event->commitString();
+    form_.enterText(box_, {QStringView(text).utf16(), std::size_t(text.size())}, !held_.isEmpty(),
+                    [this](std::u16string_view typed) { typeAtCaret(typed, false); });
 }
 
 }  // namespace brivolo

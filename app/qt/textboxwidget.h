@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QLineEdit>
+#include <QSet>
+#include <string_view>
 
 namespace brivolo {
 
@@ -10,8 +12,9 @@ class Form1;
 class TextBox;
 
 // A text box of the window. Every typed character goes through the box's KeyPress handler
-// before it reaches the text, composed characters included; nothing else gets in (no paste,
-// drop or context menu). Key releases reach KeyUp, except the repeats of a held key.
+// before it reaches the text, and text from an input method through the core's rule for text
+// in one piece; nothing else gets in (no paste, drop or context menu). Key releases reach
+// KeyUp, except the repeats of a held key.
 class TextBoxWidget : public QLineEdit {
     Q_OBJECT
 public:
@@ -27,14 +30,17 @@ protected:
     void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
-    // Runs KeyPress on one character and types what it lets through.
-    void typeCharacter(short typed, bool autoRepeat);
+    // Types what the core let through at the caret, as the box types a key's text.
+    void typeAtCaret(std::u16string_view typed, bool autoRepeat);
 
     Form1& form_;
     TextBox& box_;
     // The box held the focus when its window was deactivated: getting it back with the
     // window is no new GotFocus.
     bool focusedInInactiveWindow_ = false;
+    // The keys pressed in the box and not released yet: text committed while one is down gets
+    // its KeyUp from the key's own release.
+    QSet<int> held_;
 };
 
 }  // namespace brivolo

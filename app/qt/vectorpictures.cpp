@@ -37,7 +37,8 @@ QByteArray pictureDocument(const PictureDescription& picture) {
     }));
 }
 
-QImage draw(QSvgRenderer& svg, QSize deviceSize) {
+// `keptShare` of the rows, from the top, are drawn; the rest stays transparent.
+QImage draw(QSvgRenderer& svg, QSize deviceSize, qreal keptShare = 1.0) {
     QImage out(deviceSize, QImage::Format_ARGB32_Premultiplied);
     out.fill(Qt::transparent);
     if (deviceSize.isEmpty()) {
@@ -46,6 +47,9 @@ QImage draw(QSvgRenderer& svg, QSize deviceSize) {
     QPainter painter(&out);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (keptShare < 1.0) {
+        painter.setClipRect(QRectF(0, 0, deviceSize.width(), deviceSize.height() * keptShare));
+    }
     svg.render(&painter, QRectF(QPointF(0, 0), QSizeF(deviceSize)));
     return out;
 }
@@ -73,7 +77,7 @@ QSvgRenderer& VectorPictures::renderer(const QString& key,
 QImage VectorPictures::render(Asset asset, QSize deviceSize) {
     const PictureDescription& picture = pictureDescription(asset);
     return draw(renderer(toQString(picture.name), [&picture] { return pictureDocument(picture); }),
-                deviceSize);
+                deviceSize, qreal(keptRows(picture)) / picture.height);
 }
 
 QImage VectorPictures::renderDrawing(std::string_view drawing, QSize deviceSize) {

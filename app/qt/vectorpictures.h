@@ -25,7 +25,7 @@ public:
     VectorPictures(const VectorPictures&) = delete;
     VectorPictures& operator=(const VectorPictures&) = delete;
 
-    // The picture stretched to `deviceSize`, premultiplied ARGB.
+    // The picture stretched to `deviceSize`, premultiplied ARGB; clear below its kept rows.
     QImage render(Asset asset, QSize deviceSize);
     // A drawing that is not one of the pictures (the cursor, the program icon).
     QImage renderDrawing(std::string_view drawing, QSize deviceSize);

@@ -281,8 +281,15 @@ std::string PageMarkup::element(const Control& control, std::size_t place) const
             if (!entry.tooltip.empty()) {
                 tag += attribute("title", entry.tooltip);
             }
-            return "<div" + tag + attribute("style", style) + ">" +
-                   picture(control, pictureDescription(entry.asset)) + "</div>";
+            const PictureDescription& shown = pictureDescription(entry.asset);
+            if (const int kept = keptRows(shown); kept < shown.height) {
+                char clip[48];
+                std::snprintf(clip, sizeof clip, ";clip-path:inset(0 0 %.4f%% 0)",
+                              100.0 * (shown.height - kept) / shown.height);
+                style += clip;
+            }
+            return "<div" + tag + attribute("style", style) + ">" + picture(control, shown) +
+                   "</div>";
         }
         case ControlKind::Label:
             return "<div class=\"label\"" + tag + attribute("style", style) + ">" +

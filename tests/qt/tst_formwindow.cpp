@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QTest>
 
+#include "app/picturesvg.h"
 #include "support/windowfixture.h"
 
 using namespace brivolo;
@@ -164,6 +165,27 @@ private Q_SLOTS:
         QCOMPARE(differingOpaquePixels(all, wrong, wrongMask), 0);
         f.form.image(93).setVisible(false);
         QVERIFY(differingOpaquePixels(region(f.grab(), fish, dpr), wrong, wrongMask) > 0);
+    }
+
+    // The suns cut above their picture's bottom leave the scene below the cut as it was.
+    void aCutSunShowsTheSceneBelowItsCut() {
+        WindowFixture f;
+        f.window->show();
+        const qreal dpr = f.window->devicePixelRatioF();
+        for (const int number : {84, 85}) {
+            Picture& sun = f.form.image(number);
+            const PictureDescription& picture = pictureDescription(sun.asset());
+            const Rect r = sun.layout().rect;
+            const int cut = r.top + (r.height * keptRows(picture) - 1) / picture.height + 1;
+            const QRect below(r.left, cut + 1, r.width, r.top + r.height - cut - 1);
+            const QRect above(r.left, r.top, r.width, cut - r.top - 1);
+            const QImage scene = f.grab();
+            sun.setVisible(true);
+            const QImage shown = f.grab();
+            sun.setVisible(false);
+            QCOMPARE(region(shown, below, dpr), region(scene, below, dpr));
+            QVERIFY(region(shown, above, dpr) != region(scene, above, dpr));
+        }
     }
 
     void picturesAreDrawnAtDevicePixels() {

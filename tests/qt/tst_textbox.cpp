@@ -141,6 +141,30 @@ private Q_SLOTS:
         }
     }
 
+    // Tab goes through the boxes, then to the calculator, framed while it has the focus;
+    // Enter or Space on it starts a game.
+    void theCalculatorIsPlayedFromTheKeyboard() {
+        for (const Qt::Key pressKey : {Qt::Key_Return, Qt::Key_Space}) {
+            WindowFixture f;
+            QVERIFY(f.showActive());
+            const QImage unfocused = f.image(70)->grab().toImage();
+            QStringList reached{QApplication::focusWidget()->objectName()};
+            for (int step = 0; step < 3; ++step) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                reached << QApplication::focusWidget()->objectName();
+            }
+            QCOMPARE(reached.join(u' '), QStringLiteral("Text1 Text2 Text3 Image70"));
+            QCOMPARE(QApplication::focusWidget(), f.image(70));
+            QVERIFY(f.image(70)->grab().toImage() != unfocused);
+            QTest::keyClick(f.image(70), Qt::Key_Tab, Qt::ShiftModifier);
+            QCOMPARE(QApplication::focusWidget(), f.box(3));
+            QCOMPARE(f.image(70)->grab().toImage(), unfocused);
+            QTest::keyClick(f.box(3), Qt::Key_Tab);
+            QTest::keyClick(f.image(70), pressKey);
+            QCOMPARE(f.random.reseeds, 1);
+        }
+    }
+
     void onlyDigitsAndBackspaceReachTheBox() {
         WindowFixture f;
         QLineEdit* box = openGreenBoxForTwelve(f);
@@ -159,6 +183,20 @@ private Q_SLOTS:
         QVERIFY(!box->isEnabled());  // judged: right
         QVERIFY(f.image(71)->isVisibleTo(f.window.get()));
         QCOMPARE(f.form.textBox(1).text(), std::string("12"));
+    }
+
+    // Handwriting or dictation commits a word at once: judged as soon as it is long enough,
+    // the rest dropped.
+    void textCommittedInOnePieceIsJudgedOnce() {
+        WindowFixture f;
+        QLineEdit* box = openGreenBoxForTwelve(f);
+        QVERIFY(box != nullptr);
+        QInputMethodEvent dictated;
+        dictated.setCommitString(QStringLiteral("x125"));
+        QApplication::sendEvent(box, &dictated);
+        QCOMPARE(box->text(), QStringLiteral("12"));
+        QVERIFY(!box->isEnabled());
+        QCOMPARE(f.form.state().numeroverdi, 1.0f);
     }
 
     void aHeldKeyIsJudgedOnItsFinalReleaseOnly() {
