@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <stdexcept>
 
 namespace brivolo {
 
@@ -27,18 +28,6 @@ std::string number(double value) {
     return text.data();
 }
 
-// The value of one attribute (` name="..."`) of an element's opening tag; empty when absent.
-std::string_view attribute(std::string_view tag, std::string_view name) {
-    const std::string key = " " + std::string(name) + "=\"";
-    const std::size_t at = tag.find(key);
-    if (at == std::string_view::npos) {
-        return {};
-    }
-    const std::size_t from = at + key.size();
-    const std::size_t close = tag.find('"', from);
-    return close == std::string_view::npos ? std::string_view{} : tag.substr(from, close - from);
-}
-
 // Drops one attribute (` name="..."`) from an element's opening tag.
 void dropAttribute(std::string& tag, std::string_view name) {
     const std::string key = " " + std::string(name) + "=\"";
@@ -56,7 +45,7 @@ void dropAttribute(std::string& tag, std::string_view name) {
 // width and height from the origin.
 std::array<double, 4> viewBox(std::string_view rootTag) {
     std::array<double, 4> box{};
-    const std::string given(attribute(rootTag, "viewBox"));
+    const std::string given(svgAttribute(rootTag, "viewBox"));
     if (!given.empty()) {
         const char* at = given.c_str();
         for (double& value : box) {
@@ -69,8 +58,8 @@ std::array<double, 4> viewBox(std::string_view rootTag) {
         }
         return box;
     }
-    box[2] = std::atof(std::string(attribute(rootTag, "width")).c_str());
-    box[3] = std::atof(std::string(attribute(rootTag, "height")).c_str());
+    box[2] = std::atof(std::string(svgAttribute(rootTag, "width")).c_str());
+    box[3] = std::atof(std::string(svgAttribute(rootTag, "height")).c_str());
     return box;
 }
 
@@ -79,14 +68,8 @@ std::array<double, 4> viewBox(std::string_view rootTag) {
 // root's other attributes; it has no viewport and so clips nothing, which QSvgRenderer (SVG
 // Tiny 1.2) and browsers agree on, where they draw a nested <svg> differently.
 std::string inlined(std::string_view drawing, double width, double height) {
-    const std::size_t root = drawing.find("<svg");
-    const std::size_t tagEnd = drawing.find('>', root);
-    const std::size_t close = drawing.rfind("</svg>");
-    if (root == std::string_view::npos || tagEnd == std::string_view::npos ||
-        close == std::string_view::npos || close < tagEnd) {
-        return {};
-    }
-    std::string tag(drawing.substr(root + 4, tagEnd - root - 4));
+    const auto [attributes, content] = splitSvg(drawing);
+    std::string tag(attributes);
     const auto [x, y, boxWidth, boxHeight] = viewBox(tag);
     for (const std::string_view name :
          {"xmlns", "width", "height", "x", "y", "viewBox", "preserveAspectRatio"}) {
@@ -105,10 +88,33 @@ std::string inlined(std::string_view drawing, double width, double height) {
     if (!transform.empty()) {
         tag += " transform=\"" + transform + "\"";
     }
-    return "<g" + tag + std::string(drawing.substr(tagEnd, close - tagEnd)) + "</g>";
+    return "<g" + tag + ">" + std::string(content) + "</g>";
 }
 
 }  // namespace
+
+SvgParts splitSvg(std::string_view svg) {
+    const std::size_t root = svg.find("<svg");
+    const std::size_t tagEnd = svg.find('>', root);
+    const std::size_t close = svg.rfind("</svg>");
+    if (root == std::string_view::npos || tagEnd == std::string_view::npos ||
+        close == std::string_view::npos || close < tagEnd) {
+        throw std::invalid_argument("not an SVG document");
+    }
+    return {svg.substr(root + 4, tagEnd - root - 4), svg.substr(tagEnd + 1, close - tagEnd - 1)};
+}
+
+std::string_view svgAttribute(std::string_view attributes, std::string_view name) {
+    const std::string key = " " + std::string(name) + "=\"";
+    const std::size_t at = attributes.find(key);
+    if (at == std::string_view::npos) {
+        return {};
+    }
+    const std::size_t from = at + key.size();
+    const std::size_t close = attributes.find('"', from);
+    return close == std::string_view::npos ? std::string_view{}
+                                           : attributes.substr(from, close - from);
+}
 
 std::string pictureSvg(const PictureDescription& picture, const DrawingSource& source) {
     const std::string width = std::to_string(picture.width);

@@ -145,27 +145,17 @@ std::string svgDataUrl(std::string_view svg) {
 
 std::string inlineSvg(std::string_view svg, std::string_view root, std::string_view attributes,
                       std::string_view prefix) {
-    const std::size_t open = svg.find("<svg");
-    const std::size_t openEnd = svg.find('>', open);
-    const std::size_t close = svg.rfind("</svg>");
-    if (open == std::string_view::npos || openEnd == std::string_view::npos ||
-        close == std::string_view::npos || close < openEnd) {
-        throw std::invalid_argument("not an SVG document");
-    }
+    const auto [rootAttributes, body] = splitSvg(svg);
     // The root keeps what maps its drawing (viewBox, preserveAspectRatio), not its own size.
     std::string element = "<" + std::string(root);
     for (const std::string_view name : {"viewBox", "preserveAspectRatio"}) {
-        const std::string key = " " + std::string(name) + "=";
-        const std::size_t at = svg.substr(0, openEnd).find(key, open);
-        if (at != std::string_view::npos) {
-            const char quote = svg[at + key.size()];
-            const std::size_t end = svg.find(quote, at + key.size() + 1);
-            element += std::string(svg.substr(at, end + 1 - at));
+        const std::string_view value = svgAttribute(rootAttributes, name);
+        if (!value.empty()) {
+            element += " " + std::string(name) + "=\"" + std::string(value) + '"';
         }
     }
     element += std::string(attributes) + ">";
     // Ids and the references to them: id="x", url(#x), href="#x".
-    const std::string_view body = svg.substr(openEnd + 1, close - openEnd - 1);
     for (std::size_t at = 0; at < body.size();) {
         std::size_t next = std::string_view::npos;
         std::size_t insertAt = 0;
