@@ -105,15 +105,18 @@ SvgParts splitSvg(std::string_view svg) {
 }
 
 std::string_view svgAttribute(std::string_view attributes, std::string_view name) {
-    const std::string key = " " + std::string(name) + "=\"";
+    const std::string key = " " + std::string(name) + "=";
     const std::size_t at = attributes.find(key);
-    if (at == std::string_view::npos) {
+    const std::size_t from = at + key.size() + 1;
+    if (at == std::string_view::npos || from > attributes.size()) {
         return {};
     }
-    const std::size_t from = at + key.size();
-    const std::size_t close = attributes.find('"', from);
-    return close == std::string_view::npos ? std::string_view{}
-                                           : attributes.substr(from, close - from);
+    const char quote = attributes[from - 1];
+    const std::size_t close = attributes.find(quote, from);
+    if ((quote != '"' && quote != '\'') || close == std::string_view::npos) {
+        return {};
+    }
+    return attributes.substr(from, close - from);
 }
 
 std::string pictureSvg(const PictureDescription& picture, const DrawingSource& source) {

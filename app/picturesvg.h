@@ -30,7 +30,8 @@ struct SvgParts {
     std::string_view content;
 };
 SvgParts splitSvg(std::string_view svg);
-// The value of one attribute (` name="..."`) of an element's attributes; empty when absent.
+// The value of one attribute (` name="..."` or ` name='...'`) of an element's attributes; empty
+// when absent.
 std::string_view svgAttribute(std::string_view attributes, std::string_view name);
 
 // How many rows of the picture, from its top, show its drawing; the rows below stay clear.

@@ -21,7 +21,7 @@ private Q_SLOTS:
             "fill='url(#cap)' clip-path=\"url(#cut)\"/><use href='#cap'/><g data-id='x' "
             "id=\"cut\"/></svg>";
         QCOMPARE(inlineSvg(svg, "symbol", " id=\"cone\"", "cone"),
-                 std::string("<symbol viewBox='0 0 97 185' preserveAspectRatio='none' "
+                 std::string("<symbol viewBox=\"0 0 97 185\" preserveAspectRatio=\"none\" "
                              "id=\"cone\"><defs><linearGradient id='cone-cap'/></defs><path "
                              "fill='url(#cone-cap)' clip-path=\"url(#cone-cut)\"/><use "
                              "href='#cone-cap'/><g data-id='x' id=\"cone-cut\"/></symbol>"));
