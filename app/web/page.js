@@ -67,12 +67,7 @@ const boxOf = (target) => (target instanceof HTMLInputElement && indices.has(tar
 
 // Text that comes in one piece, without keys of its own: an on-screen keyboard, handwriting,
 // dictation, a paste. The program takes it character by character, as if typed.
-const textOf = (event) => {
-  if (event.inputType === "insertFromPaste" || event.inputType === "insertFromDrop") {
-    return event.dataTransfer ? event.dataTransfer.getData("text/plain") : event.data || "";
-  }
-  return event.data || "";
-};
+const textOf = (event) => (event.dataTransfer ? event.dataTransfer.getData("text/plain") : event.data || "");
 
 const handlers = {
   click(event) {

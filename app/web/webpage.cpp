@@ -164,9 +164,10 @@ int WebPage::keyDown(int index, Modifiers held, std::u16string_view key) {
 
 void WebPage::input(int index, std::string_view inputType, std::u16string_view data, bool keyDown) {
     std::u16string_view text;
-    // Typed, pasted, dropped, dictated or written by hand: text in one piece all the same.
+    // Typed, pasted, dictated or written by hand: text in one piece all the same. (The page
+    // takes no drop.)
     if (inputType == "insertText" || inputType == "insertReplacementText" ||
-        inputType == "insertFromPaste" || inputType == "insertFromDrop") {
+        inputType == "insertFromPaste") {
         text = data;
     } else if (inputType == "deleteContentBackward") {
         text = u"\b";
