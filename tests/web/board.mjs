@@ -25,3 +25,10 @@ export function operation(c) {
 
 // A wrong answer that is judged as soon as a right one would be: as many digits, another value.
 export const wrongOfSameLength = (n) => (n < 10 ? (n + 1) % 10 : n + 1);
+
+// A new game and its first operation, with the focus in the green box.
+export async function firstOperation(page) {
+  await page.click('Image70');
+  await page.click('Image3');
+  await page.focused('Text1');
+}

@@ -5,7 +5,7 @@
 // elements added by extensions, and an on-screen keyboard over the lower half of the screen.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
-import { openBox, operation } from './board.mjs';
+import { firstOperation, openBox, operation } from './board.mjs';
 import { eachEngine } from './engines.mjs';
 
 // Holds the program's start until the test lets it go, as a slow device would.
@@ -43,9 +43,7 @@ eachEngine((engine) => {
 
   test('text in one piece is typed up to its judgement, whatever its length', { skip: engine.lacks('commitText') }, async () => {
     const page = await engine.open();
-    await page.click('Image70');
-    await page.click('Image3');
-    await page.focused('Text1');
+    await firstOperation(page);
     const { result } = operation(await page.controls());
     await page.commitText(`${result}9 punti`);
     let c = await page.controls();
@@ -101,9 +99,7 @@ eachEngine((engine) => {
     await page.click('Helper');
     await page.click('Note');
     await page.type('ab1');
-    await page.click('Image70');
-    await page.click('Image3');
-    await page.focused('Text1');
+    await firstOperation(page);
     const c = await page.controls();
     assert.ok(c.Label1.shown && c.Image92.shown, 'the game did not go on');
     await page.check();

@@ -9,7 +9,7 @@ import assert from 'node:assert/strict';
 import { existsSync } from 'node:fs';
 import path from 'node:path';
 import { test } from 'node:test';
-import { boxes, openBox, operation } from './board.mjs';
+import { boxes, firstOperation, openBox, operation } from './board.mjs';
 import { engineNames, eachEngine } from './engines.mjs';
 import { pageFile, sleep } from './engines/page.mjs';
 import { darkShare, meanColour, near, readPdf, readPng } from './pixels.mjs';
@@ -209,9 +209,7 @@ eachEngine((engine) => {
     { skip: engine.lacks('forcedColors') }, async () => {
       const page = await engine.open({ forcedColors: true });
       assert.ok(await page.evaluate(() => matchMedia('(forced-colors: active)').matches), 'forced colours are off');
-      await page.click('Image70');
-      await page.click('Image3');
-      await page.focused('Text1');
+      await firstOperation(page);
       const c = await page.controls();
       const shot = readPng(await page.screenshot());
       const dpr = await page.evaluate(() => devicePixelRatio);
@@ -279,9 +277,7 @@ eachEngine((engine) => {
 
   test('printing keeps the scene', { skip: engine.lacks('pdf') }, async () => {
     const page = await engine.open();
-    await page.click('Image70');
-    await page.click('Image3');
-    await page.focused('Text1');
+    await firstOperation(page);
     const shot = readPng(await page.screenshot());
     const stage = await page.rect('Form1');
     const printed = readPdf(await page.pdf());

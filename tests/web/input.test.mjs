@@ -6,14 +6,8 @@ import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { test } from 'node:test';
-import { fish, operation, shownOf } from './board.mjs';
+import { firstOperation, fish, operation, shownOf } from './board.mjs';
 import { eachEngine } from './engines.mjs';
-
-async function firstOperation(page) {
-  await page.click('Image70');
-  await page.click('Image3');
-  await page.focused('Text1');
-}
 
 // The rules of WCAG 2.x levels A and AA. Of axe's best practices beyond them, `tabindex` would
 // object to the boxes' tab order, which the window's layout fixes.
