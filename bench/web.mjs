@@ -227,12 +227,14 @@ async function clicks(browser, gameUrl, floorUrl) {
   }
 }
 
-// The page's memory once it is ready, as Chromium counts it.
+// The page's memory once it is ready and has done what it leaves for the browser's idle time,
+// as Chromium counts it.
 async function memory(browser, url) {
   const { page, close } = await open(browser);
   try {
     await goto(page, url);
     await until(page, () => document.documentElement.dataset.state === 'ready');
+    await evaluate(page, () => new Promise((idle) => { requestIdleCallback(idle); }));
     const cdp = await bounded(page.createCDPSession(), 'CDP session');
     const send = (method) => bounded(cdp.send(method), method);
     await send('Performance.enable');
@@ -329,10 +331,11 @@ try {
           + `ready ${ms(at(which, 'ready'))}, ratio ${ratio('ready')} (goal <= 1.5, aim 1.25); `
           + `gap ${ms(gap(which))}; painted ${ms(at(which, 'painted'))}, ratio ${ratio('painted')}; `
           + `first contentful paint ${ms(at(which, 'fcp'))}; parsed ${ms(at(which, 'parsed'))}`);
-        lines.push(`${name} scene ${which} samples shown/ready: `
-          + `${times[which].map((t) => `${t.shown.toFixed(0)}/${t.ready.toFixed(0)}`).join(' ')}`);
+        lines.push(`${name} scene ${which} samples shown/ready/first contentful paint: `
+          + `${times[which].map((t) => [t.shown, t.ready, t.fcp].map((x) => x.toFixed(0)).join('/')).join(' ')}`);
       }
-      lines.push(`${name} scene picture floor samples shown: ${times.picture.map((t) => t.shown.toFixed(0)).join(' ')}`);
+      lines.push(`${name} scene picture floor samples shown/first contentful paint: `
+        + `${times.picture.map((t) => `${t.shown.toFixed(0)}/${t.fcp.toFixed(0)}`).join(' ')}`);
       for (const rate of name === 'chromium' ? throttles : []) {
         const slow = await interleaved(engine, browser, ['picture', ...games], throttledRuns, rate);
         const slowFloor = slow.at('picture', 'shown');
