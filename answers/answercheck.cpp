@@ -27,16 +27,23 @@ void Form1::Text3_KeyUp(int, int) {
     checkAnswer(kLightBlue);
 }
 
-std::optional<std::size_t> Form1::judgedLength(const TextBox& box) const {
+const Variant* Form1::expectedAnswer(const TextBox& box) const {
     const GameState& s = state_;
     if (box.number() == kTotalBox) {
-        return characterCount(s.totgelati.text());
+        return &s.totgelati;
     }
     if (s.caso == 1) {
-        return characterCount(s.somma[s.add].text());
+        return &s.somma[s.add];
     }
     if (s.caso == 2) {
-        return characterCount(s.differenza[s.sott].text());
+        return &s.differenza[s.sott];
+    }
+    return nullptr;
+}
+
+std::optional<std::size_t> Form1::judgedLength(const TextBox& box) const {
+    if (const Variant* expected = expectedAnswer(box)) {
+        return characterCount(expected->text());
     }
     return std::nullopt;
 }
@@ -53,8 +60,7 @@ void Form1::checkAnswer(const PlayerBinding& player) {
         return;
     }
 
-    const Variant& expected = s.caso == 1 ? s.somma[s.add] : s.differenza[s.sott];
-    if (static_cast<double>(expected.number()) == decimalValue(box.text())) {
+    if (static_cast<double>(expectedAnswer(box)->number()) == decimalValue(box.text())) {
         float& counter = s.*player.iceCreamCounter;
         counter += 1;
         (s.*player.iceCreamRow)[counter].setVisible(true);

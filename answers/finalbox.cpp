@@ -40,7 +40,7 @@ void Form1::Text4_KeyPress(short& keyAscii) {
 void Form1::Text4_KeyUp(int, int) {
     const TextBox& box = textBox(kTotalBox);
     if (judges(box)) {
-        const bool right = box.text() == state_.totgelati.text();
+        const bool right = box.text() == expectedAnswer(box)->text();
         showFace(right ? Face::Smiling : Face::Sad);
         showFish(right ? Fish::Happy : Fish::Sad);
     }

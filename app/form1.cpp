@@ -2,12 +2,14 @@
 // SPDX-FileCopyrightText: 2026 Gli sviluppatori di Brivolo
 #include "form1.h"
 
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <utility>
 
 #include "answers/answertext.h"
 #include "answers/keyfilter.h"
+#include "keystroke.h"
 
 namespace brivolo {
 
@@ -177,10 +179,6 @@ void Form1::gotFocus(const TextBox& box) {
 
 namespace {
 
-bool isHighSurrogate(char16_t unit) {
-    return unit >= 0xd800 && unit < 0xdc00;
-}
-
 // UTF-16 units of the character at `at`: a surrogate pair is one character.
 std::size_t unitsAt(std::u16string_view text, std::size_t at) {
     return isHighSurrogate(text[at]) && at + 1 < text.size() ? 2 : 1;
@@ -266,40 +264,12 @@ void Form1::enterText(TextBox& box, std::u16string_view text, bool keyHeld,
     }
 }
 
-TextBox* Form1::nextTabStop(const TextBox* from) {
-    const std::array<int, kTextBoxCount>& order = tabOrder();
-    std::size_t start = order.size() - 1;  // so that the first step lands on the first box
-    if (from != nullptr) {
-        for (std::size_t i = 0; i < order.size(); ++i) {
-            if (order[i] == from->number()) {
-                start = i;
-            }
-        }
-    }
-    for (std::size_t step = 1; step <= order.size(); ++step) {
-        TextBox& box = textBox(order[(start + step) % order.size()]);
-        if (box.visible() && box.enabled()) {
-            return &box;
-        }
-    }
-    return nullptr;
-}
+namespace {
 
-std::array<Control*, Form1::kFocusStops> Form1::focusOrder() const {
-    std::array<Control*, kFocusStops> order{};
-    std::size_t count = 0;
-    for (const int number : tabOrder()) {
-        order.at(count++) = textBoxes_.at(number - 1).get();
-    }
-    for (const PictureClick& picture : kPictureClicks) {
-        order.at(count++) = images_.at(picture.imageNumber - 1).get();
-    }
-    return order;
-}
-
-Control* Form1::nextFocus(const Control* from, bool backwards) {
-    const std::array<Control*, kFocusStops> order = focusOrder();
-    // Just before the first stop forwards, just after the last backwards.
+// The first control of `order` after `from` (before it when `backwards`) that is visible and
+// enabled, wrapping round; from just before the first (after the last) when `from` is not in
+// `order`.
+Control* nextEnabled(std::span<Control* const> order, const Control* from, bool backwards) {
     std::size_t start = backwards ? 0 : order.size() - 1;
     for (std::size_t i = 0; i < order.size(); ++i) {
         if (order[i] == from) {
@@ -314,6 +284,31 @@ Control* Form1::nextFocus(const Control* from, bool backwards) {
         }
     }
     return nullptr;
+}
+
+}  // namespace
+
+std::array<Control*, Form1::kFocusStops> Form1::focusOrder() const {
+    std::array<Control*, kFocusStops> order{};
+    std::size_t count = 0;
+    for (const int number : tabOrder()) {
+        order.at(count++) = textBoxes_.at(number - 1).get();
+    }
+    for (const PictureClick& picture : kPictureClicks) {
+        order.at(count++) = images_.at(picture.imageNumber - 1).get();
+    }
+    return order;
+}
+
+TextBox* Form1::nextTabStop(const Control* from) {
+    const std::array<Control*, kFocusStops> order = focusOrder();
+    // The boxes come first, in tab order.
+    return static_cast<TextBox*>(
+        nextEnabled(std::span(order).first(kTextBoxCount), from, /*backwards=*/false));
+}
+
+Control* Form1::nextFocus(const Control* from, bool backwards) {
+    return nextEnabled(focusOrder(), from, backwards);
 }
 
 }  // namespace brivolo

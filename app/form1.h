@@ -72,10 +72,10 @@ public:
     void enterText(TextBox& box, std::u16string_view text, bool keyHeld, const TypeAtCaret& type);
 
     // The box a Tab keystroke moves the focus to from `from` (from before the first box when
-    // nullptr): the next visible and enabled box in tab order, wrapping round; `from` itself
-    // when no other box can take the focus, nullptr when none can. The program's own focus
-    // move, queued by the abacus, takes this path: it always lands in a box.
-    TextBox* nextTabStop(const TextBox* from);
+    // nullptr or no box): the next visible and enabled box in tab order, wrapping round; `from`
+    // itself when no other box can take the focus, nullptr when none can. The program's own
+    // focus move, queued by the abacus, takes this path: it always lands in a box.
+    TextBox* nextTabStop(const Control* from);
     // The control the user's Tab (Shift+Tab when `backwards`) moves the focus to from `from`:
     // the boxes in tab order, then the pictures that act, in kPictureClicks' order, skipping
     // those hidden or disabled and wrapping round. From nullptr or a control that takes no
@@ -126,8 +126,11 @@ private:
     void showAllBalloonOutlines(bool visible);  // Line1 to Line8, then Shape1 to Shape4
     void checkAnswer(const PlayerBinding& player);
     void computeExpectedTotal();
+    // What the box's KeyUp compares its text with: the total for the final box, else the
+    // result of the operation on show; nullptr before the program's first operation.
+    const Variant* expectedAnswer(const TextBox& box) const;
     // The number of characters at which the box's KeyUp judges its text, none while it has
-    // nothing to judge (before the first operation of the program).
+    // nothing to judge.
     std::optional<std::size_t> judgedLength(const TextBox& box) const;
     bool judges(const TextBox& box) const;
 

@@ -13,10 +13,6 @@ constexpr bool isControlCharacter(char16_t unit) {
     return unit < 0x20 || (unit >= 0x7f && unit < 0xa0);
 }
 
-constexpr bool isHighSurrogate(char16_t unit) {
-    return unit >= 0xd800 && unit < 0xdc00;
-}
-
 }  // namespace
 
 std::optional<short> characterCode(const KeyStroke& stroke) {

@@ -41,6 +41,11 @@ struct KeyStroke {
 // text's first UTF-16 unit, as a signed 16-bit code.
 std::optional<short> characterCode(const KeyStroke& stroke);
 
+// Whether a UTF-16 unit is the first of a surrogate pair, which makes one character with the next.
+constexpr bool isHighSurrogate(char16_t unit) {
+    return unit >= 0xd800 && unit < 0xdc00;
+}
+
 // The letter of a key, 'A' to 'Z', or 0 for a key of no Latin letter. `key` is the key's code
 // where the toolkit numbers letter keys by their capital (as Qt does), or the one character the
 // key types (as the DOM names a key): either way the letter key's own letter, whatever the layout

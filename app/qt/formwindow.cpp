@@ -214,11 +214,6 @@ void FormWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-TextBox* FormWindow::nextBox(const Control* from) {
-    const bool fromBox = from != nullptr && from->kind() == ControlKind::TextBox;
-    return form_.nextTabStop(fromBox ? static_cast<const TextBox*>(from) : nullptr);
-}
-
 bool FormWindow::focusNextPrevChild(bool next) {
     const QWidget* current = focusWidget();
     const Control* from = controlFor(current);
@@ -226,7 +221,7 @@ bool FormWindow::focusNextPrevChild(bool next) {
     // moves do, to a box or nowhere: never to a picture, where Enter would act unasked.
     const bool handedOn =
         current != nullptr && !(current->isEnabled() && current->isVisibleTo(this));
-    Control* to = handedOn ? nextBox(from) : form_.nextFocus(from, !next);
+    Control* to = handedOn ? form_.nextTabStop(from) : form_.nextFocus(from, !next);
     if (to == nullptr) {
         return false;
     }
@@ -238,7 +233,7 @@ void FormWindow::queueTab() {
     QMetaObject::invokeMethod(
         this,
         [this] {
-            if (TextBox* to = nextBox(controlFor(focusWidget()))) {
+            if (TextBox* to = form_.nextTabStop(controlFor(focusWidget()))) {
                 widgets_.value(to)->setFocus(Qt::TabFocusReason);
             }
         },

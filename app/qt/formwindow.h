@@ -47,8 +47,6 @@ protected:
 private:
     QWidget* createWidget(Control& control);
     const Control* controlFor(const QWidget* widget) const;
-    // The box the program's own focus move goes to from `from`, as a queued Tab.
-    TextBox* nextBox(const Control* from);
     // The window takes the focus where a first Tab puts it, not where Qt's own chain would,
     // when it opens or comes back without a control holding it.
     void focusFirstIfNone();

@@ -92,12 +92,7 @@ void WebPage::settle() {
     if (tabQueued_ && !form_->ended()) {
         tabQueued_ = false;
         const int focused = pageFocusedIndex();
-        const TextBox* from = nullptr;
-        if (focused >= 0 &&
-            controls.at(static_cast<std::size_t>(focused))->kind() == ControlKind::TextBox) {
-            from = &box(focused);
-        }
-        if (const TextBox* next = form_->nextTabStop(from)) {
+        if (const TextBox* next = form_->nextTabStop(focused >= 0 ? &control(focused) : nullptr)) {
             pageFocus(indexOf(*next));
         }
     }
