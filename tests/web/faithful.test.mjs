@@ -4,7 +4,7 @@
 // box whatever else is clicked, a digit typed at once after the abacus lands, the title banner
 // and the tab title read as the window's, no browser menu or forced colour hides the scene, a
 // browser without JavaScript or WebAssembly is told so, the page runs no script but its own,
-// and the scene prints.
+// the scene prints, and a sun cut above its picture's bottom leaves the beach below the cut.
 import assert from 'node:assert/strict';
 import { existsSync } from 'node:fs';
 import path from 'node:path';
@@ -12,13 +12,14 @@ import { test } from 'node:test';
 import { boxes, firstOperation, openBox, operation } from './board.mjs';
 import { engineNames, eachEngine } from './engines.mjs';
 import { pageFile, sleep } from './engines/page.mjs';
-import { darkShare, meanColour, near, readPdf, readPng } from './pixels.mjs';
+import { darkShare, differing, meanColour, near, readPdf, readPng } from './pixels.mjs';
 
 const caption = 'ZELTRAMO      Il Numero:  Addizioni e sottrazioni in riga (entro 20)';
 // Written by scripts/test beside the page: the page with one more function, brivoloFault().
 const faultPageFile = path.join(path.dirname(pageFile), 'test', 'brivolo-fault.html');
 const sea = { x: 450, y: 250 }; // a point of the stage that no control covers
 const banners = new Map(); // the title banner's lines by engine
+const cuts = { Image84: 178 / 217, Image85: 152 / 217 }; // the share of each cut sun's rows drawn
 
 // A box open for an answer, empty and with the focus: the abacus opens one when none is.
 async function emptyOpenBox(page, press) {
@@ -296,6 +297,28 @@ eachEngine((engine) => {
       if (!near(onScreen, onPaper, 40)) wrong.push(`${name}: ${onPaper} printed, ${onScreen} on screen`);
     }
     assert.deepEqual(wrong, [], 'the print is not the scene on one landscape page');
+    await page.check();
+  });
+
+  test('a cut sun leaves the beach below its cut as it is', async () => {
+    const page = await engine.open();
+    // The beach alone: WebKit draws the fish in front a shade apart once a layer changes under it.
+    await page.evaluate(() => document.querySelectorAll('#Form1 > [id]').forEach((e) => { e.hidden = true; }));
+    const dpr = await page.evaluate(() => devicePixelRatio);
+    const show = async (id, on) => {
+      await page.evaluate(([name, shown]) => { document.getElementById(name).hidden = !shown; }, [id, on]);
+      return readPng(await page.screenshot());
+    };
+    const wrong = [];
+    for (const [id, kept] of Object.entries(cuts)) {
+      const [sun, r, beach] = [await show(id, true), await page.rect(id), await show(id, false)];
+      const [cut, margin] = [r.y + r.height * kept, 2 * (r.height / 130)]; // the cut's own row is left out
+      const area = (top, bottom) => ({ x: r.x * dpr, y: top * dpr, width: r.width * dpr, height: (bottom - top) * dpr });
+      const [below, above] = [area(cut + margin, r.y + r.height), area(r.y, cut - margin)];
+      if (differing(beach, sun, below) > 0) wrong.push(`${id}: ${differing(beach, sun, below)} pixels below the cut`);
+      if (differing(beach, sun, above) < above.width * above.height / 10) wrong.push(`${id}: no sun above the cut`);
+    }
+    assert.deepEqual(wrong, []);
     await page.check();
   });
 });

@@ -68,6 +68,15 @@ export function meanColour(image, r) {
 
 export const near = (colour, expected, tolerance) => colour.every((v, i) => Math.abs(v - expected[i]) <= tolerance);
 
+// How many pixels of a rectangle differ between two images of one size by more than a trace.
+export function differing(a, b, r) {
+  let n = 0;
+  for (let y = Math.ceil(r.y); y < r.y + r.height; y++) {
+    for (let x = Math.ceil(r.x); x < r.x + r.width; x++) n += near(a.at(x, y), b.at(x, y), 8) ? 0 : 1;
+  }
+  return n;
+}
+
 // The share of an image's pixels, on a grid of about 10 000, that are black or nearly.
 export function darkShare(image) {
   let dark = 0;
