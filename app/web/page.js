@@ -56,6 +56,11 @@ const addPictures = () => {
   document.body.insertAdjacentHTML("beforeend", pictures.textContent);
   pictures = null;
 };
+// What the first frame of a working page can do without, done once the browser is idle after it.
+const completeScene = () => {
+  addPictures();
+  stage.classList.add("pointing");
+};
 
 const handOver = (box) => {
   committed.set(box, box.value);
@@ -177,8 +182,8 @@ const Page = {
       document.addEventListener(type, (event) => ended || handlers[type](event), type === "keydown" || type === "keyup");
     }
     root.dataset.state = "ready";
-    if (window.requestIdleCallback) requestIdleCallback(addPictures);
-    else requestAnimationFrame(() => setTimeout(addPictures));
+    if (window.requestIdleCallback) requestIdleCallback(completeScene);
+    else requestAnimationFrame(() => setTimeout(completeScene));
   },
 };
 

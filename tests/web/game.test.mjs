@@ -80,6 +80,7 @@ eachEngine((engine) => {
     await page.evaluate(() => history.pushState(null, '', location.href));
     let c = await page.controls();
     assert.ok(!c.Image3.on && c.Image70.on && !c.Image88.shown && !c.Text4.on);
+    await page.waitFor(() => getComputedStyle(document.getElementById('Image70')).cursor !== 'auto', null, 'the hand');
     for (const id of ['Image3', 'Image70', 'Image88']) {
       assert.deepEqual(await page.evaluate((name) => {
         const e = document.getElementById(name);
