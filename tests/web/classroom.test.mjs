@@ -17,6 +17,18 @@ const slowStart = () => {
   }
 };
 
+// Notes at every frame until the page is read how many controls it shows, and whether the
+// stage has been fitted to the browser.
+const watchFrames = () => {
+  window.loadFrames = [];
+  const frame = () => {
+    const stage = document.getElementById('Form1');
+    loadFrames.push([stage ? stage.querySelectorAll(':scope > [data-control]').length : 0, !!stage?.style.transform]);
+    if (document.readyState === 'loading') requestAnimationFrame(frame);
+  };
+  requestAnimationFrame(frame);
+};
+
 // Presents operations with the abacus and answers them right, from operation `first` to `last`.
 async function answer(page, first, last) {
   for (let k = first; k <= last; k++) {
@@ -39,6 +51,13 @@ eachEngine((engine) => {
     assert.equal(c.Text1.text, '5', 'a letter got in, or a digit was lost');
     assert.ok(c.Image3.on && !c.Image70.on, 'the tap on the calculator was lost');
     await page.check();
+  });
+
+  test('on a slow device every frame drawn while the scene is read shows it in its place and size', { skip: engine.lacks('throttleCPU') }, async () => {
+    const page = await engine.open({ viewport: { width: 1280, height: 800 }, throttle: 6, scripts: [`(${watchFrames})()`] });
+    const frames = await page.evaluate(() => window.loadFrames);
+    assert.ok(frames.some(([controls]) => controls > 0 && controls < 120), 'no frame while the scene was read');
+    assert.deepEqual(frames.filter(([controls, fitted]) => controls > 0 && !fitted), []);
   });
 
   test('text in one piece is typed up to its judgement, whatever its length', { skip: engine.lacks('commitText') }, async () => {

@@ -227,7 +227,8 @@ export class Engine {
   // high-contrast theme), javaScript (false turns it off), clipboard (scripts may write it),
   // scripts (run first in a copy of the page), file (another page file, as the page is opened),
   // url (another page), allow (the start of further
-  // URLs the page may ask for), ready (false: do not wait for the page to take over).
+  // URLs the page may ask for), ready (false: do not wait for the page to take over),
+  // throttle (the CPU that many times slower from the start).
   async open(options = {}) {
     const o = {
       viewport: defaultViewport, dpr: 1, touch: false, forcedColors: false, javaScript: true,
@@ -240,6 +241,7 @@ export class Engine {
     const page = await this.newPage(o);
     page.options = o;
     this.pages.add(page);
+    if (o.throttle) await page.throttleCPU(o.throttle);
     const scripts = [...this.firstScripts, ...o.scripts];
     await page.goto(o.url ?? (scripts.length ? pageCopy(scripts, o.file) : pathToFileURL(o.file).href));
     if (o.ready) await page.ready();
