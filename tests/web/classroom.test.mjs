@@ -17,13 +17,11 @@ const slowStart = () => {
   }
 };
 
-// Notes at every frame until the page is read how many controls it shows, and whether the
-// stage has been fitted to the browser.
+// Notes at every frame while the page is read: how many controls it shows, and whether the stage is fitted.
 const watchFrames = () => {
-  window.loadFrames = [];
   const frame = () => {
     const stage = document.getElementById('Form1');
-    loadFrames.push([stage ? stage.querySelectorAll(':scope > [data-control]').length : 0, !!stage?.style.transform]);
+    (window.loadFrames ??= []).push([stage?.querySelectorAll(':scope > [data-control]').length, !!stage?.style.transform]);
     if (document.readyState === 'loading') requestAnimationFrame(frame);
   };
   requestAnimationFrame(frame);
