@@ -103,7 +103,7 @@ const pictureFloor = (png) => `<!doctype html><html lang="it"><head><meta charse
 <img src="data:image/png;base64,${png.toString('base64')}" width="792" height="566" alt=""></body></html>`;
 
 // Runs before the page's own scripts. At every frame until the page shows all it has to show
-// (parsed, its faces loaded, its controls there, every visible picture decoded), then
+// (parsed, its faces loaded, its controls there, every visible picture with its pixels), then
 // notes, from navigation:
 // - shown: the end of the frame that follows, the first task after it;
 // - painted: the first contentful paint, as the browser reports it, when that paint is that
@@ -131,18 +131,9 @@ function watchScene() {
   }).observe({ type: 'paint', buffered: true });
   // A window of the game shows all its 120 controls, be they written in the page or made by it.
   const stage = () => document.getElementById('Form1');
-  // A picture has its pixels once decoded: `complete` says only that its bytes are there.
-  const decoding = new Map();
-  const decoded = (img) => {
-    if (!decoding.has(img)) {
-      decoding.set(img, false);
-      img.decode().then(() => decoding.set(img, true), () => {});
-    }
-    return decoding.get(img);
-  };
   const complete = () => document.readyState !== 'loading' && document.fonts.status === 'loaded'
     && (!stage() || stage().querySelectorAll(':scope > [id]').length >= 120)
-    && [...document.images].every((img) => img.closest('[hidden]') || decoded(img));
+    && [...document.images].every((img) => img.closest('[hidden]') || (img.complete && img.naturalWidth > 0));
   let firstFrame = true;
   const frame = (start) => {
     if (!complete()) {
