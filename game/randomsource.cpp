@@ -17,17 +17,19 @@ std::uint64_t systemTimeOfDay() {
         std::chrono::duration_cast<std::chrono::microseconds>(since).count());
 }
 
-TimeSeededRandom::TimeSeededRandom(TimeOfDay clock) : clock_(std::move(clock)) {
-    reseedFromTimeOfDay();
-}
+TimeSeededRandom::TimeSeededRandom(TimeOfDay clock) : clock_(std::move(clock)) {}
 
 void TimeSeededRandom::reseedFromTimeOfDay() {
     const std::uint64_t now = clock_();
     std::seed_seq seed{static_cast<std::uint32_t>(now), static_cast<std::uint32_t>(now >> 32)};
     engine_.seed(seed);
+    seeded_ = true;
 }
 
 double TimeSeededRandom::next() {
+    if (!seeded_) {
+        reseedFromTimeOfDay();
+    }
     return unitInterval(engine_());
 }
 

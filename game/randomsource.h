@@ -30,6 +30,7 @@ float drawWhole(RandomSource& random, double scale, int offset = 0);
 using TimeOfDay = std::function<std::uint64_t()>;
 std::uint64_t systemTimeOfDay();
 
+// Making one reads no clock: it is seeded at its first draw, unless a new game reseeded it first.
 class TimeSeededRandom : public RandomSource {
 public:
     explicit TimeSeededRandom(TimeOfDay clock = systemTimeOfDay);
@@ -39,6 +40,7 @@ public:
 private:
     TimeOfDay clock_;
     std::mt19937_64 engine_;
+    bool seeded_ = false;
 };
 
 }  // namespace brivolo

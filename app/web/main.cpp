@@ -16,9 +16,20 @@
 
 namespace {
 
-brivolo::TimeSeededRandom random;
-brivolo::WebPage page;
-brivolo::Form1 form(random, page);
+// The window after Load and the page's view of it. None of it needs the browser: the build runs
+// this constructor and the page's code starts from the memory it leaves.
+struct Program {
+    brivolo::TimeSeededRandom random;
+    brivolo::WebPage page;
+    brivolo::Form1 form{random, page};
+
+    Program() {
+        form.load();
+        page.attach(form);
+    }
+};
+Program program;
+brivolo::WebPage& page = program.page;
 
 // A call the page cannot make right (a control that is not there) ends the program as a
 // failing handler does; the exception must not travel into the page's script.
@@ -93,9 +104,9 @@ EMSCRIPTEN_KEEPALIVE void brivolo_focus(int index) {
 // the release of a key in the first box that takes keys, with an addition index past its array.
 EMSCRIPTEN_KEEPALIVE void brivolo_fault() {
     guarded([] {
-        if (brivolo::TextBox* box = form.nextTabStop(nullptr)) {
-            form.state().caso = 1;
-            form.state().add = 11;
+        if (brivolo::TextBox* box = program.form.nextTabStop(nullptr)) {
+            program.form.state().caso = 1;
+            program.form.state().add = 11;
             page.keyUp(page.indexOf(*box), 0, {});
         }
     });
@@ -111,8 +122,7 @@ EM_JS(void, exposeFault, (), { globalThis.brivoloFault = () => _brivolo_fault();
 #endif
 
 int main() {
-    form.load();
-    page.attach(form);
+    page.takeOver();
 #ifdef BRIVOLO_WEB_FAULT
     exposeFault();
 #endif

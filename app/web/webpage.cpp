@@ -45,6 +45,9 @@ void WebPage::attach(Form1& form) {
     }
     changed_.assign(controls.size(), false);
     form.setObserver(this);
+}
+
+void WebPage::takeOver() const {
     pageReady(std::string(kRunTimeError).c_str());
 }
 

@@ -22,8 +22,10 @@ class TextBox;
 // changed, one call per field. Text comes from the page as UTF-16, as the page holds it.
 class WebPage : public WindowHost, public ControlObserver {
 public:
-    // Takes over the page's elements: they show `form` after Load already.
+    // Learns what the page's elements show: `form` after Load.
     void attach(Form1& form);
+    // Takes the page's elements over: from now on the page hands the user's events to the program.
+    void takeOver() const;
 
     void propertyChanged(const Control& control, Property property) override;
     void queueTab() override;
