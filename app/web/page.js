@@ -54,6 +54,9 @@ let pictures = document.getElementById("pictures");
 const addPictures = () => {
   if (!pictures) return;
   document.body.insertAdjacentHTML("beforeend", pictures.textContent);
+  for (const drawing of document.querySelectorAll("body > [data-drawing-of]")) {
+    document.getElementById(drawing.dataset.drawingOf).append(drawing);
+  }
   pictures = null;
 };
 // What the first frame of a working page can do without, done once the browser is idle after it.

@@ -319,19 +319,27 @@ std::string PageMarkup::picture(const Control& control, const PictureDescription
         return inlineSvg(pictureSvg(picture, drawings_), "svg", " aria-hidden=\"true\"",
                          control.name());
     }
-    return "<svg aria-hidden=\"true\"><use href=\"#" + std::string(picture.name) +
-           "\" width=\"100%\" height=\"100%\"/></svg>";
+    return {};
 }
 
 std::string PageMarkup::pictures() const {
-    std::string symbols = "<svg class=\"pictures\" aria-hidden=\"true\">";
+    std::string markup = "<svg class=\"pictures\" aria-hidden=\"true\">";
     for (const PictureDescription& picture : kAssets) {
         if (hiddenAtStart(picture)) {
-            symbols += inlineSvg(pictureSvg(picture, drawings_), "symbol",
-                                 attribute("id", picture.name), picture.name);
+            markup += inlineSvg(pictureSvg(picture, drawings_), "symbol",
+                                attribute("id", picture.name), picture.name);
         }
     }
-    return symbols + "</svg>";
+    markup += "</svg>";
+    for (const Control* control : form_.controls()) {
+        if (control->kind() == ControlKind::Picture && !control->visible()) {
+            markup += "<svg aria-hidden=\"true\"" + attribute("data-drawing-of", control->name()) +
+                      "><use href=\"#" +
+                      std::string(pictureDescription(control->layout().asset).name) +
+                      "\" width=\"100%\" height=\"100%\"/></svg>";
+        }
+    }
+    return markup;
 }
 
 std::string PageMarkup::handCursor() const {

@@ -25,8 +25,9 @@ struct FaceMetrics {
 // picture table and the window's controls.
 //
 // The pictures on show are drawn inline, in the page itself, which paints them with the rest
-// and at any scale. Each picture not on show yet is a reference to its drawing, which the page
-// adds once the program runs (pictures()), before the program can show it.
+// and at any scale. A picture not on show yet is an empty element: the page adds its drawing,
+// a reference to a drawing shared by the pictures alike, once the program runs (pictures()),
+// before the program can show it.
 class PageMarkup {
 public:
     PageMarkup(const Form1& form, DrawingSource drawings, FaceMetrics face);
@@ -45,7 +46,9 @@ public:
     std::string stage() const;
     // The notes that describe the controls whose spoken text follows the game.
     std::string descriptions() const;
-    // An <svg> holding one <symbol> per picture of a control hidden at start-up.
+    // An <svg> holding one <symbol> per picture of a control hidden at start-up, then the
+    // drawing of each such control, a reference to its symbol: an <svg> that names the control
+    // it belongs in (data-drawing-of).
     std::string pictures() const;
 
 private:
