@@ -54,8 +54,11 @@ let pictures = document.getElementById("pictures");
 const addPictures = () => {
   if (!pictures) return;
   document.body.insertAdjacentHTML("beforeend", pictures.textContent);
-  for (const drawing of document.querySelectorAll("body > [data-drawing-of]")) {
-    document.getElementById(drawing.dataset.drawingOf).append(drawing);
+  // Each drawing goes into its picture as markup: the script never holds an SVG element, which
+  // would make the browser build it the objects of SVG's interfaces (some 30 KB).
+  for (const holder of document.querySelectorAll("body > [data-drawing-of]")) {
+    document.getElementById(holder.dataset.drawingOf).innerHTML = holder.innerHTML;
+    holder.remove();
   }
   pictures = null;
 };
