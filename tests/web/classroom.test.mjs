@@ -51,11 +51,11 @@ eachEngine((engine) => {
     await page.check();
   });
 
-  test('on a slow device every frame drawn while the scene is read shows it in its place and size', { skip: engine.lacks('throttleCPU') }, async () => {
+  test('on a slow device the first frame drawn is the whole scene, in its place and size', { skip: engine.lacks('throttleCPU') }, async () => {
     const page = await engine.open({ viewport: { width: 1280, height: 800 }, throttle: 6, scripts: [`(${watchFrames})()`] });
     const frames = await page.evaluate(() => window.loadFrames);
-    assert.ok(frames.some(([controls]) => controls > 0 && controls < 120), 'no frame while the scene was read');
-    assert.deepEqual(frames.filter(([controls, fitted]) => controls > 0 && !fitted), []);
+    assert.ok(frames.length > 0, 'no frame while the page was read');
+    assert.deepEqual(frames.filter(([controls, fitted]) => controls !== 120 || !fitted), [], 'frames of a half-read or unfitted scene');
   });
 
   test('text in one piece is typed up to its judgement, whatever its length', { skip: engine.lacks('commitText') }, async () => {
