@@ -54,11 +54,11 @@ let pictures = document.getElementById("pictures");
 const addPictures = () => {
   if (!pictures) return;
   document.body.insertAdjacentHTML("beforeend", pictures.textContent);
-  // Each drawing goes into its picture as markup: the script never holds an SVG element, which
-  // would make the browser build it the objects of SVG's interfaces (some 30 KB).
-  for (const holder of document.querySelectorAll("body > [data-drawing-of]")) {
-    document.getElementById(holder.dataset.drawingOf).innerHTML = holder.innerHTML;
-    holder.remove();
+  // Each drawing goes into its picture from its template, never held by the script itself: an
+  // SVG element in the script's hands would make the browser build it SVG's interfaces (30 KB).
+  for (const drawing of document.querySelectorAll("body > template[data-drawing-of]")) {
+    document.getElementById(drawing.dataset.drawingOf).append(drawing.content);
+    drawing.remove();
   }
   pictures = null;
 };

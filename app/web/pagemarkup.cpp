@@ -333,10 +333,10 @@ std::string PageMarkup::pictures() const {
     markup += "</svg>";
     for (const Control* control : form_.controls()) {
         if (control->kind() == ControlKind::Picture && !control->visible()) {
-            markup += "<div" + attribute("data-drawing-of", control->name()) +
+            markup += "<template" + attribute("data-drawing-of", control->name()) +
                       "><svg aria-hidden=\"true\"><use href=\"#" +
                       std::string(pictureDescription(control->layout().asset).name) +
-                      "\" width=\"100%\" height=\"100%\"/></svg></div>";
+                      "\" width=\"100%\" height=\"100%\"/></svg></template>";
         }
     }
     return markup;

@@ -47,7 +47,7 @@ public:
     // The notes that describe the controls whose spoken text follows the game.
     std::string descriptions() const;
     // An <svg> holding one <symbol> per picture of a control hidden at start-up, then the
-    // drawing of each such control, a reference to its symbol, in an element that names the
+    // drawing of each such control, a reference to its symbol, in a <template> that names the
     // control it belongs in (data-drawing-of).
     std::string pictures() const;
 
