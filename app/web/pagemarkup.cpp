@@ -35,6 +35,11 @@ std::string cssColour(Paint paint) {
     return cssColour(rgb(paint));
 }
 
+// A picture hidden at start-up: the page adds its drawing with pictures(), after the first frame.
+bool drawnLater(const Control& control) {
+    return control.kind() == ControlKind::Picture && !control.visible();
+}
+
 std::string px(int value) {
     return std::to_string(value) + "px";
 }
@@ -190,8 +195,7 @@ std::string PageMarkup::caption() const {
 
 bool PageMarkup::hiddenAtStart(const PictureDescription& picture) const {
     for (const Control* control : form_.controls()) {
-        if (control->kind() == ControlKind::Picture && !control->visible() &&
-            control->layout().asset == picture.asset) {
+        if (drawnLater(*control) && control->layout().asset == picture.asset) {
             return true;
         }
     }
@@ -315,7 +319,7 @@ std::string PageMarkup::descriptions() const {
 }
 
 std::string PageMarkup::picture(const Control& control, const PictureDescription& picture) const {
-    if (control.visible()) {
+    if (!drawnLater(control)) {
         return inlineSvg(pictureSvg(picture, drawings_), "svg", " aria-hidden=\"true\"",
                          control.name());
     }
@@ -332,7 +336,7 @@ std::string PageMarkup::pictures() const {
     }
     markup += "</svg>";
     for (const Control* control : form_.controls()) {
-        if (control->kind() == ControlKind::Picture && !control->visible()) {
+        if (drawnLater(*control)) {
             markup += "<template" + attribute("data-drawing-of", control->name()) +
                       "><svg aria-hidden=\"true\"><use href=\"#" +
                       std::string(pictureDescription(control->layout().asset).name) +
