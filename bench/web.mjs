@@ -41,11 +41,15 @@ const gamesPlayed = Number(options.games);
 const throttledRuns = Number(options['throttled-runs']);
 const throttles = options.throttle ? options.throttle.split(',').map(Number) : [];
 const stageSize = { width: 792, height: 566 };
-const median = (xs) => {
+// The value below which a share q of the samples lie, interpolated.
+const quantile = (xs, q) => {
   if (xs.length === 0) return NaN;
   const s = [...xs].sort((a, b) => a - b);
-  return s.length % 2 ? s[(s.length - 1) / 2] : (s[s.length / 2 - 1] + s[s.length / 2]) / 2;
+  const at = (s.length - 1) * q;
+  return s[Math.floor(at)] + (s[Math.ceil(at)] - s[Math.floor(at)]) * (at - Math.floor(at));
 };
+const median = (xs) => quantile(xs, 0.5);
+const quartiles = (xs) => `${[0.25, 0.5, 0.75].map((q) => quantile(xs, q).toFixed(1)).join(' / ')} ms`;
 
 // Seconds any one wait for the page or its browser may take before the run is given up.
 const patience = 60;
@@ -332,9 +336,13 @@ try {
           + `ready ${ms(at(which, 'ready'))}, ratio ${ratio('ready')} (goal <= 1.5, aim 1.25); `
           + `gap ${ms(gap(which))}; painted ${ms(at(which, 'painted'))}, ratio ${ratio('painted')}; `
           + `first contentful paint ${ms(at(which, 'fcp'))}; parsed ${ms(at(which, 'parsed'))}`);
+        const shown = times[which].map((t) => t.shown);
+        lines.push(`${name} scene ${which} spread: shown quartiles ${quartiles(shown)}; `
+          + `the first frame drawn the whole scene in ${times[which].filter((t) => t.firstFrameComplete).length} of ${shown.length} loads`);
         lines.push(`${name} scene ${which} samples shown/ready/first contentful paint: `
           + `${times[which].map((t) => [t.shown, t.ready, t.fcp].map((x) => x.toFixed(0)).join('/')).join(' ')}`);
       }
+      lines.push(`${name} scene picture floor spread: shown quartiles ${quartiles(times.picture.map((t) => t.shown))}`);
       lines.push(`${name} scene picture floor samples shown/first contentful paint: `
         + `${times.picture.map((t) => `${t.shown.toFixed(0)}/${t.fcp.toFixed(0)}`).join(' ')}`);
       for (const rate of name === 'chromium' ? throttles : []) {

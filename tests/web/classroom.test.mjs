@@ -17,11 +17,13 @@ const slowStart = () => {
   }
 };
 
-// Notes at every frame while the page is read: how many controls it shows, and whether the stage is fitted.
+// Notes at every frame while the page is read: how many controls it shows, whether the stage is
+// fitted, and whether the program has taken it over.
 const watchFrames = () => {
   const frame = () => {
     const stage = document.getElementById('Form1');
-    (window.loadFrames ??= []).push([stage?.querySelectorAll(':scope > [data-control]').length, !!stage?.style.transform]);
+    (window.loadFrames ??= []).push([stage?.querySelectorAll(':scope > [data-control]').length, !!stage?.style.transform,
+      document.documentElement.dataset.state]);
     if (document.readyState === 'loading') requestAnimationFrame(frame);
   };
   requestAnimationFrame(frame);
@@ -51,11 +53,12 @@ eachEngine((engine) => {
     await page.check();
   });
 
-  test('on a slow device the first frame drawn is the whole scene, in its place and size', { skip: engine.lacks('throttleCPU') }, async () => {
+  test('on a slow device the first frame drawn is the whole scene, in its place and size, taking input', { skip: engine.lacks('throttleCPU') }, async () => {
     const page = await engine.open({ viewport: { width: 1280, height: 800 }, throttle: 6, scripts: [`(${watchFrames})()`] });
     const frames = await page.evaluate(() => window.loadFrames);
     assert.ok(frames.length > 0, 'no frame while the page was read');
-    assert.deepEqual(frames.filter(([controls, fitted]) => controls !== 120 || !fitted), [], 'frames of a half-read or unfitted scene');
+    assert.deepEqual(frames.filter(([controls, fitted, state]) => controls !== 120 || !fitted || state !== 'ready'), [],
+      'frames of a half-read or unfitted scene, or of one the program has not taken over');
   });
 
   test('text in one piece is typed up to its judgement, whatever its length', { skip: engine.lacks('commitText') }, async () => {
