@@ -46,7 +46,8 @@ const quantile = (xs, q) => {
   if (xs.length === 0) return NaN;
   const s = [...xs].sort((a, b) => a - b);
   const at = (s.length - 1) * q;
-  return s[Math.floor(at)] + (s[Math.ceil(at)] - s[Math.floor(at)]) * (at - Math.floor(at));
+  const [below, above] = [Math.floor(at), Math.ceil(at)];
+  return s[below] + (s[above] - s[below]) * (at - below);
 };
 const median = (xs) => quantile(xs, 0.5);
 const quartiles = (xs) => `${[0.25, 0.5, 0.75].map((q) => quantile(xs, q).toFixed(1)).join(' / ')} ms`;
